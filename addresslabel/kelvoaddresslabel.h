@@ -1,1 +1,55 @@
 #pragma once
+
+#include "kelvoaddress.h"
+#include "kelvoaddresslabel_export.h"
+
+#include <QPoint>
+#include <QRectF>
+#include <QSizeF>
+#include <QWidget>
+
+// Shows a bus address as five three-position DIP switches and lets the user
+// set a switch by dragging its lever. The rows from top to bottom stand for
+// the positions 0, 2 and 1.
+//
+// An empty or malformed text given to setAddressName() shows A1.
+class KELVOADDRESSLABEL_EXPORT KelvoAddressLabel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit KelvoAddressLabel(QWidget *parent = nullptr);
+    ~KelvoAddressLabel() override;
+
+    // Always letter first (C12), whatever order was set.
+    QString getAddressName() const;
+    // Moves the switches without emitting addressChanged().
+    void setAddressName(const QString &name);
+
+    // Row 0, 1, 2 to the switch position 0, 2, 1 and back (the table is its
+    // own inverse); anything else gives 0.
+    static int translatePosToDipp(int row);
+
+    // Fits the 5:3 switch block as large as possible, centred, into a widget
+    // of the given size.
+    void calculateContentRect(double width, double height);
+    QRectF contentRect() const { return m_contentRect; }
+    QSizeF cellSize() const { return m_cellSize; }
+
+signals:
+    // Emitted when a drag on the switches ends away from its press point.
+    void addressChanged();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    KelvoAddress::Positions m_dippPosition {};
+    QPoint m_pressPosition;
+    QSizeF m_cellSize { -1.0, -1.0 };
+    QRectF m_contentRect;
+};

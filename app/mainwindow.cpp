@@ -1,0 +1,144 @@
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "callnumbervalidator.h"
+#include "languageapplication.h"
+#include "serialhelper.h"
+
+#include <QActionGroup>
+#include <QMessageBox>
+
+namespace {
+
+QString versionSuffix()
+{
+    return QStringLiteral("  -  Version ") + QStringLiteral("3") + QLatin1Char('.')
+        + QStringLiteral("1") + QLatin1Char('.') + QStringLiteral("0");
+}
+
+const char listStyle[] =
+    "QListView::item{background: #D4D0C8; border-top: 0.5px solid #e0e0e0; border-bottom: 0.5px "
+    "solid #e0e0e0;}QListView{show-decoration-selected: 0; background: #e0e0e0;}QLineEdit{border: "
+    "1px solid black; padding: 1px;}QCheckBox::indicator{border: 1px solid "
+    "black;}QCheckBox::indicator:hover{border-color: #404040;}QCheckBox::indicator:checked{"
+    "background-color: black; background-clip: content; padding: "
+    "2px;}QCheckBox::indicator:checked:hover{background-color: #404040; background-clip: content; "
+    "padding: 2px;}";
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , ui(std::make_unique<Ui::MainWindow>())
+{
+    retranslateMessages();
+    ui->setupUi(this);
+    ui->frame->setFixedWidth(180);
+    setWindowTitle(windowTitle() + versionSuffix());
+    ui->passwordEdit->setValidator(new CallNumberValidator(4, this));
+
+    createLink();
+    openSelectedPort();
+
+    ui->listWidget->setStyleSheet(QString::fromLatin1(listStyle));
+    showLoginState();
+
+    addMasterPanel();
+    for (int attendee = 1; attendee <= 9; ++attendee)
+        addAttendeePanel(attendee);
+
+    connect(ui->actionZur_cksetzen, &QAction::triggered, this, &MainWindow::actionResetDevice);
+    connect(ui->actionMasterpasswort_ndern, &QAction::triggered, this,
+            &MainWindow::actionChangePassword);
+    connect(ui->comboPort, &QComboBox::currentIndexChanged, this, &MainWindow::openSelectedPort);
+    connect(ui->buttonLogin, &QPushButton::clicked, this, &MainWindow::loginClicked);
+    connect(ui->buttonTransmit, &QPushButton::clicked, this, &MainWindow::transmitClicked);
+    connect(ui->buttonRequest, &QPushButton::clicked, this, &MainWindow::requestClicked);
+    connect(ui->actionEinstellungen_exportieren, &QAction::triggered, this,
+            &MainWindow::serializeExportData);
+    connect(ui->actionEinstellungen_importieren, &QAction::triggered, this,
+            &MainWindow::serializeImportData);
+    connect(ui->actionAlteEinstellungen_importieren, &QAction::triggered, this,
+            &MainWindow::serializeImportOldData);
+    connect(ui->actionBeenden, &QAction::triggered, this, &MainWindow::close);
+    connect(ui->spinMaxCall, &QSpinBox::valueChanged, this, &MainWindow::validateCallTime);
+    connect(ui->spinRedirect, &QSpinBox::valueChanged, this, &MainWindow::validateCallTime);
+    languageGroup = new QActionGroup(this);
+    languageGroup->addAction(ui->actionDeutsch);
+    languageGroup->addAction(ui->actionEnglisch);
+    connect(languageGroup, &QActionGroup::triggered, this, &MainWindow::toggleLanguage);
+    connectLink();
+    setupTransfer();
+
+    resetConfiguration();
+    toggleLanguage(ui->actionDeutsch);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::retranslateMessages()
+{
+    messageNoBusAddress = tr("Bei einem Teilnehmer wurde keine Kelvo-Adresse eingetragen.");
+    messageDuplicateBusAddress
+        = tr("Es wurde an verschiedene Teilnehmer die gleiche Kelvo-Adresse vergeben.");
+    messageNoCallNumber = tr("Bei einem Teilnehmer wurde keine Rufnummer eingetragen.");
+    messageCallTimeOrder
+        = tr("Die Maximale Rufsignalisierung muss größer als die Rufweiterschaltung sein.");
+    messageLoginRequired = tr("Sie müssen sich einloggen um den VX-Adapter zu konfigurieren.");
+    messagePasswordInvalid = tr("Kein Passwort oder zu kurzes Passwort eingegeben.");
+    messagePortOpenFailed = tr("Die serielle Schnittstelle COMx\nkonnte nicht geöffnet werden.");
+    messagePortCloseFailed = tr("Die serielle Schnittstelle\nkonnte nicht geschlossen werden.");
+    messageImportFailed = tr("Die zu importierenden Daten konnten nicht gelesen werden.");
+    messagePasswordChanged = tr("Das Masterpasswort wurde erfolgreich geändert.");
+    messagePasswordChangeFailed = tr("Beim ändern des Masterpassworts trat ein Fehler auf.");
+    messageLoginFailed = tr("Beim Einloggen trat ein Fehler auf.\nÜberprüfen Sie das Passwort und "
+                            "versuchen Sie es erneut.");
+    messageTransferFailed = tr("Es wurden falsche Daten übertragen oder die Verbindung gestört.");
+    messageResetQuestion = tr("Wollen Sie alle im Gerät gespeicherten Daten löschen?");
+
+    setWindowTitle(windowTitle() + versionSuffix());
+}
+
+void MainWindow::toggleLanguage(QAction *action)
+{
+    auto *app = qobject_cast<LanguageApplication *>(QCoreApplication::instance());
+    if (!app)
+        return;
+
+    const QString directory = QStringLiteral("translation");
+    if (action == ui->actionDeutsch) {
+        app->loadTranslation(QStringLiteral("vxasoft_"), QStringLiteral("de_DE"), directory, true);
+        app->loadTranslation(QStringLiteral("qt_"), QStringLiteral("de"), directory, false);
+    } else if (action == ui->actionEnglisch) {
+        app->loadTranslation(QStringLiteral("vxasoft_"), QStringLiteral("en_EN"), directory, true);
+    }
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() != QEvent::LanguageChange) {
+        QMainWindow::changeEvent(event);
+        return;
+    }
+    ui->retranslateUi(this);
+    retranslateMessages();
+    // The form's texts are the logged-out ones; keep showing the real state.
+    showLoginState();
+}
+
+void MainWindow::validateCallTime(int)
+{
+    const int maxCall = ui->spinMaxCall->value();
+    const int redirect = ui->spinRedirect->value();
+    if (redirect + 1 < maxCall)
+        return;
+
+    QMessageBox::information(this, tr("Konfiguration"), messageCallTimeOrder);
+
+    // Correcting one box fires this check again; the spin box range ends the
+    // recursion at 99/98 or 1/0.
+    if (sender() == ui->spinMaxCall)
+        ui->spinMaxCall->setValue(redirect + 2);
+    else
+        ui->spinRedirect->setValue(maxCall - 2);
+}

@@ -1,0 +1,331 @@
+// The main window as a user meets it: the call-time rule, the title, language
+// switching with the real catalogues, the roster's defaults and accessors.
+
+#include "languageapplication.h"
+#include "mainwindow.h"
+#include "modalanswerer.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSerialPortInfo>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <pty.h>
+#include <unistd.h>
+
+namespace {
+
+const QString germanTitle = QStringLiteral("VX-Adapter Software  -  Version 3.1.0");
+
+template<typename T>
+T *child(const QWidget &parent, const char *name)
+{
+    T *widget = parent.findChild<T *>(QLatin1String(name));
+    if (!widget)
+        qFatal("no widget %s", name);
+    return widget;
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void callTimeRule_data();
+    void callTimeRule();
+    void titleKeepsOneVersionSuffix();
+    void englishCatalogueReachesWindowAndBoxes();
+    void withoutCataloguesEverythingStaysGerman();
+
+    void defaultsAfterConstruction();
+    void statusByteRoundTrip_data();
+    void statusByteRoundTrip();
+    void busAddressIsLetterFirst_data();
+    void busAddressIsLetterFirst();
+    void masterHasNoBusAddress();
+    void resetConfigurationKeepsCallTimeRule();
+
+    void startWithoutAnyPort();
+
+private:
+    int ptyMaster = -1;
+    int ptySlave = -1;
+};
+
+void TestMainWindow::initTestCase()
+{
+    // A pseudo-terminal as the adapter's port keeps the port warning away.
+    char name[256] = {};
+    QVERIFY(openpty(&ptyMaster, &ptySlave, name, nullptr, nullptr) == 0);
+    qputenv("VXCONFIG_PORTS", name);
+}
+
+void TestMainWindow::cleanupTestCase()
+{
+    ::close(ptyMaster);
+    ::close(ptySlave);
+}
+
+void TestMainWindow::callTimeRule_data()
+{
+    QTest::addColumn<int>("maxCall");
+    QTest::addColumn<int>("redirect");
+    QTest::addColumn<bool>("editMaxCall");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("boxes");
+    QTest::addColumn<int>("finalMaxCall");
+    QTest::addColumn<int>("finalRedirect");
+
+    QTest::newRow("max 31 over 30 corrected to 32") << 60 << 30 << true << 31 << 1 << 32 << 30;
+    QTest::newRow("max 32 over 30 accepted") << 60 << 30 << true << 32 << 0 << 32 << 30;
+    QTest::newRow("redirect 59 under 60 corrected to 58") << 60 << 30 << false << 59 << 1 << 60 << 58;
+    QTest::newRow("redirect 58 under 60 accepted") << 60 << 30 << false << 58 << 0 << 60 << 58;
+    QTest::newRow("redirect 98 leaves no valid max") << 99 << 98 << true << 50 << 2 << 99 << 98;
+    QTest::newRow("max 1 leaves no valid redirect") << 1 << 0 << false << 5 << 2 << 1 << 0;
+}
+
+void TestMainWindow::callTimeRule()
+{
+    QFETCH(int, maxCall);
+    QFETCH(int, redirect);
+    QFETCH(bool, editMaxCall);
+    QFETCH(int, value);
+    QFETCH(int, boxes);
+    QFETCH(int, finalMaxCall);
+    QFETCH(int, finalRedirect);
+
+    MainWindow window;
+    auto *spinMaxCall = child<QSpinBox>(window, "spinMaxCall");
+    auto *spinRedirect = child<QSpinBox>(window, "spinRedirect");
+    {
+        const QSignalBlocker a(spinMaxCall);
+        const QSignalBlocker b(spinRedirect);
+        spinMaxCall->setValue(maxCall);
+        spinRedirect->setValue(redirect);
+    }
+
+    ModalAnswerer answerer;
+    (editMaxCall ? spinMaxCall : spinRedirect)->setValue(value);
+
+    QCOMPARE(answerer.seen.size(), boxes);
+    for (const auto &seen : answerer.seen) {
+        QCOMPARE(seen.title, QStringLiteral("Konfiguration"));
+        QCOMPARE(seen.text, QStringLiteral("Die Maximale Rufsignalisierung muss größer als die "
+                                           "Rufweiterschaltung sein."));
+    }
+    QCOMPARE(spinMaxCall->value(), finalMaxCall);
+    QCOMPARE(spinRedirect->value(), finalRedirect);
+}
+
+void TestMainWindow::titleKeepsOneVersionSuffix()
+{
+    MainWindow window;
+    auto *german = child<QAction>(window, "actionDeutsch");
+    auto *english = child<QAction>(window, "actionEnglisch");
+    QCOMPARE(window.windowTitle(), germanTitle);
+
+    for (int i = 0; i < 5; ++i) {
+        english->trigger();
+        QCoreApplication::processEvents();
+        german->trigger();
+        german->trigger();
+        QCoreApplication::processEvents();
+    }
+    QCOMPARE(window.windowTitle(), germanTitle);
+    english->trigger();
+    QCoreApplication::processEvents();
+    QCOMPARE(window.windowTitle().count(QStringLiteral("  -  Version 3.1.0")), 1);
+    QVERIFY(window.windowTitle().endsWith(QStringLiteral("  -  Version 3.1.0")));
+    german->trigger();
+    QCoreApplication::processEvents();
+}
+
+void TestMainWindow::englishCatalogueReachesWindowAndBoxes()
+{
+    MainWindow window;
+    auto *english = child<QAction>(window, "actionEnglisch");
+    auto *german = child<QAction>(window, "actionDeutsch");
+    auto *menuDatei = child<QMenu>(window, "menuDatei");
+    auto *buttonTransmit = child<QPushButton>(window, "buttonTransmit");
+
+    QCOMPARE(menuDatei->title(), QStringLiteral("Datei"));
+    english->trigger();
+    QCoreApplication::processEvents();
+    QCOMPARE(menuDatei->title(), QStringLiteral("File"));
+    QCOMPARE(buttonTransmit->text(), QStringLiteral("Write"));
+
+    ModalAnswerer answerer;
+    window.loginClicked(); // empty password
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen[0].title, QStringLiteral("Password"));
+    QCOMPARE(answerer.seen[0].text, QStringLiteral("No password or password too short."));
+
+    german->trigger();
+    QCoreApplication::processEvents();
+    QCOMPARE(menuDatei->title(), QStringLiteral("Datei"));
+    QCOMPARE(buttonTransmit->text(), QStringLiteral("Schreiben"));
+}
+
+void TestMainWindow::withoutCataloguesEverythingStaysGerman()
+{
+    QTemporaryDir empty;
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(empty.path()));
+
+    ModalAnswerer answerer;
+    {
+        MainWindow window;
+        child<QAction>(window, "actionEnglisch")->trigger();
+        QCoreApplication::processEvents();
+        QCOMPARE(child<QMenu>(window, "menuDatei")->title(), QStringLiteral("Datei"));
+        QCOMPARE(child<QLabel>(window, "loginLabel")->text(), QStringLiteral("Ausgeloggt"));
+        QCOMPARE(window.windowTitle(), germanTitle);
+    }
+    QVERIFY(QDir::setCurrent(previous));
+    QVERIFY2(answerer.seen.isEmpty(), qPrintable(answerer.titles().join(QLatin1Char(','))));
+}
+
+void TestMainWindow::defaultsAfterConstruction()
+{
+    MainWindow window;
+    QCOMPARE(child<QSpinBox>(window, "spinMaxCall")->value(), 60);
+    QCOMPARE(child<QSpinBox>(window, "spinRedirect")->value(), 30);
+    for (int entry = 0; entry <= 9; ++entry) {
+        QCOMPARE(window.callNumber(entry, 1), QString());
+        QCOMPARE(window.callNumber(entry, 2), QString());
+        QCOMPARE(window.statusByte(entry), byte(0));
+        QCOMPARE(window.busAddress(entry), QString());
+    }
+    QCOMPARE(child<QLabel>(window, "loginLabel")->text(), QStringLiteral("Ausgeloggt"));
+    QVERIFY(child<QLabel>(window, "loginLabel")->styleSheet().contains(QLatin1String("red")));
+}
+
+void TestMainWindow::statusByteRoundTrip_data()
+{
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<int>("written");
+    QTest::addColumn<int>("read");
+    QTest::addColumn<bool>("dialBox");
+
+    QTest::newRow("attendee 3 all bits") << 3 << 0xFF << 0x3D << false;
+    QTest::newRow("master all bits") << 0 << 0xFF << 0x5D << true;
+    QTest::newRow("attendee 9 features only") << 9 << 0x20 << 0x20 << false;
+    QTest::newRow("attendee 1 unused bits") << 1 << 0xC2 << 0x00 << false;
+    QTest::newRow("master dial only") << 0 << 0x40 << 0x40 << true;
+    QTest::newRow("master feature bit ignored") << 0 << 0x20 << 0x00 << false;
+    QTest::newRow("no entry 10") << 10 << 0xFF << 0x00 << false;
+}
+
+void TestMainWindow::statusByteRoundTrip()
+{
+    QFETCH(int, entry);
+    QFETCH(int, written);
+    QFETCH(int, read);
+    QFETCH(bool, dialBox);
+
+    MainWindow window;
+    window.setStatusByte(entry, byte(written));
+    QCOMPARE(int(window.statusByte(entry)), read);
+    QCOMPARE(child<QCheckBox>(window, "dialBox")->isChecked(), dialBox);
+}
+
+void TestMainWindow::busAddressIsLetterFirst_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("address");
+
+    QTest::newRow("letter first") << "C12" << "C12";
+    QTest::newRow("digit first") << "5A" << "A5";
+    QTest::newRow("two digits first") << "12B" << "B12";
+    QTest::newRow("blank inside") << "A 5" << "A5";
+    QTest::newRow("empty") << "" << "";
+}
+
+void TestMainWindow::busAddressIsLetterFirst()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, address);
+
+    MainWindow window;
+    window.setBusAddress(4, typed);
+    QCOMPARE(window.busAddress(4), address);
+}
+
+void TestMainWindow::masterHasNoBusAddress()
+{
+    MainWindow window;
+    window.setBusAddress(0, QStringLiteral("B7"));
+    QCOMPARE(window.busAddress(0), QString());
+    for (int attendee = 1; attendee <= 9; ++attendee)
+        QCOMPARE(window.busAddress(attendee), QString());
+}
+
+void TestMainWindow::resetConfigurationKeepsCallTimeRule()
+{
+    MainWindow window;
+    auto *spinMaxCall = child<QSpinBox>(window, "spinMaxCall");
+    auto *spinRedirect = child<QSpinBox>(window, "spinRedirect");
+    {
+        const QSignalBlocker a(spinMaxCall);
+        const QSignalBlocker b(spinRedirect);
+        spinMaxCall->setValue(72);
+        spinRedirect->setValue(70);
+    }
+    window.setStatusByte(2, 0x3D);
+    window.setStatusByte(0, 0x5D);
+    window.setCallNumber(0, QStringLiteral("0815"), 1);
+    window.setCallNumber(5, QStringLiteral("4711"), 2);
+    window.setBusAddress(5, QStringLiteral("D3"));
+
+    ModalAnswerer answerer;
+    window.resetConfiguration();
+
+    QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Konfiguration")});
+    QCOMPARE(spinMaxCall->value(), 72);
+    QCOMPARE(spinRedirect->value(), 30);
+    QCOMPARE(window.statusByte(0), byte(0));
+    // The extended options stay unfolded: only their flag survives.
+    QCOMPARE(window.statusByte(2), byte(0x20));
+    QCOMPARE(window.callNumber(0, 1), QString());
+    QCOMPARE(window.callNumber(5, 2), QString());
+    QCOMPARE(window.busAddress(5), QString());
+}
+
+void TestMainWindow::startWithoutAnyPort()
+{
+    if (!QSerialPortInfo::availablePorts().isEmpty())
+        QSKIP("this machine has serial ports");
+
+    const QByteArray saved = qgetenv("VXCONFIG_PORTS");
+    qunsetenv("VXCONFIG_PORTS");
+    ModalAnswerer answerer;
+    MainWindow window;
+    qputenv("VXCONFIG_PORTS", saved);
+
+    QCOMPARE(child<QComboBox>(window, "comboPort")->count(), 0);
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen[0].className, QStringLiteral("QMessageBox"));
+    QCOMPARE(answerer.seen[0].title, QStringLiteral("Serielle Schnittstelle"));
+    QCOMPARE(answerer.seen[0].text,
+             QStringLiteral("Die serielle Schnittstelle \nkonnte nicht geöffnet werden."));
+}
+
+int main(int argc, char **argv)
+{
+    LanguageApplication app(argc, argv);
+    TestMainWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_mainwindow.moc"

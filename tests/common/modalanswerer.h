@@ -1,0 +1,77 @@
+#pragma once
+
+// Answers the modal dialogs that the code under test opens with the toolkit's
+// static functions, and records what they said. Construct one before the call
+// that opens a box; it polls QApplication::activeModalWidget() from the event
+// loop, which keeps running inside the box's own exec().
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
+
+#include <functional>
+
+class ModalAnswerer : public QObject
+{
+public:
+    struct Seen
+    {
+        QString className;
+        QString title;
+        QString text;
+    };
+
+    // For a QMessageBox, the button to press; any other dialog is handed to
+    // the handler, or rejected when there is none.
+    explicit ModalAnswerer(QMessageBox::StandardButton button = QMessageBox::Ok,
+                           std::function<void(QWidget *)> handler = {})
+        : button(button)
+        , handler(std::move(handler))
+    {
+        timer.setInterval(5);
+        connect(&timer, &QTimer::timeout, this, &ModalAnswerer::poll);
+        timer.start();
+    }
+
+    QList<Seen> seen;
+
+    QStringList titles() const
+    {
+        QStringList list;
+        for (const Seen &s : seen)
+            list << s.title;
+        return list;
+    }
+
+    void setButton(QMessageBox::StandardButton b) { button = b; }
+
+private:
+    void poll()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || modal == last)
+            return;
+        last = modal;
+        Seen s{QString::fromLatin1(modal->metaObject()->className()), modal->windowTitle(), {}};
+        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            s.text = box->text();
+            seen << s;
+            if (QAbstractButton *b = box->button(button))
+                b->click();
+            else
+                box->reject();
+            return;
+        }
+        seen << s;
+        if (handler)
+            handler(modal);
+        else if (auto *dialog = qobject_cast<QDialog *>(modal))
+            dialog->reject();
+    }
+
+    QTimer timer;
+    QPointer<QWidget> last;
+    QMessageBox::StandardButton button;
+    std::function<void(QWidget *)> handler;
+};

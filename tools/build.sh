@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Configures (once) and builds incrementally. Usage: build.sh <build-dir> [cmake options...]
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+dir=$1
+shift
+if [ ! -f "$dir/CMakeCache.txt" ]; then
+    cmake -S "$here" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+elif [ $# -gt 0 ]; then
+    cmake "$dir" "$@" >/dev/null
+fi
+cmake --build "$dir" -j "$(nproc)"

@@ -1,0 +1,86 @@
+#include "attendeewidget.h"
+#include "ui_attendeewidget.h"
+
+#include "busaddressvalidator.h"
+#include "callnumbervalidator.h"
+
+#include <QListWidgetItem>
+#include <QRegularExpression>
+
+AttendeeWidget::AttendeeWidget(int attendee, QListWidgetItem *item, QWidget *parent)
+    : QWidget(parent)
+    , m_ui(std::make_unique<Ui::AttendeeWidget>())
+    , m_attendeeNumber(attendee)
+    , m_listItem(item)
+{
+    m_ui->setupUi(this);
+
+    // Only the device or a settings file sets this flag, never the user.
+    m_ui->signalBox->setEnabled(false);
+
+    m_ui->numberEdit1->setValidator(new CallNumberValidator(4, this));
+    m_ui->numberEdit2->setValidator(new CallNumberValidator(22, this));
+    m_ui->addressEdit->setValidator(
+        new BusAddressValidator(BusAddressValidator::ProgramRules, this));
+
+    showAttendeeNumber();
+    m_ui->attendeeLabel->setStyleSheet(
+        QStringLiteral("font-weight: bold;font-size: 16px;color: black;"));
+
+    ToggleFeatures(false);
+
+    connect(m_ui->featureBox, &QCheckBox::toggled, this, &AttendeeWidget::ToggleFeatures);
+    connect(m_ui->addressEdit, &QLineEdit::textEdited, this, &AttendeeWidget::updateDippAddress);
+    connect(m_ui->addressLabel, &KelvoAddressLabel::addressChanged, this,
+        &AttendeeWidget::updateAddressText);
+}
+
+AttendeeWidget::~AttendeeWidget() = default;
+
+void AttendeeWidget::ToggleFeatures(bool active)
+{
+    // Folding works through the layout alone: an ignored size policy lets the
+    // check boxes shrink to nothing, and the list row follows the panel's
+    // minimum height.
+    if (active)
+        m_ui->featureWidget->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    else
+        m_ui->featureWidget->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+
+    if (m_listItem)
+        m_listItem->setSizeHint(minimumSizeHint());
+}
+
+void AttendeeWidget::updateDippAddress(const QString &name)
+{
+    if (name == m_ui->addressLabel->getAddressName())
+        return;
+
+    // Anything short of a complete address (a lone letter or number, or a
+    // trailing extra character) shows the switches' rest position.
+    static const QRegularExpression address(
+        QRegularExpression::anchoredPattern(QStringLiteral("([A-I]\\d{1,2})|(\\d{1,2}[A-I])")));
+    const QRegularExpressionMatch match = address.match(name);
+    m_ui->addressLabel->setAddressName(match.hasMatch() ? match.captured(0) : QStringLiteral("A1"));
+}
+
+void AttendeeWidget::updateAddressText()
+{
+    // setText() neither runs the validator nor emits textEdited(), so the
+    // switches can reach numbers (25 to 27) that cannot be typed.
+    m_ui->addressEdit->setText(m_ui->addressLabel->getAddressName());
+}
+
+void AttendeeWidget::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        m_ui->retranslateUi(this);
+        showAttendeeNumber();
+    }
+    QWidget::changeEvent(event);
+}
+
+void AttendeeWidget::showAttendeeNumber()
+{
+    m_ui->attendeeLabel->setText(tr("Teilnehmer %1").arg(m_attendeeNumber));
+}

@@ -1,0 +1,28 @@
+#include "masterwidget.h"
+#include "ui_masterwidget.h"
+
+#include "callnumbervalidator.h"
+
+MasterWidget::MasterWidget(QWidget *parent)
+    : QWidget(parent)
+    , m_ui(std::make_unique<Ui::MasterWidget>())
+{
+    m_ui->setupUi(this);
+
+    // Only the device or a settings file sets this flag, never the user.
+    m_ui->signalBox->setEnabled(false);
+
+    m_ui->numberEdit1->setValidator(new CallNumberValidator(4, this));
+    m_ui->numberEdit2->setValidator(new CallNumberValidator(22, this));
+
+    m_ui->masterLabel->setStyleSheet(QStringLiteral("font-weight: bold;font-size: 16px;"));
+}
+
+MasterWidget::~MasterWidget() = default;
+
+void MasterWidget::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        m_ui->retranslateUi(this);
+    QWidget::changeEvent(event);
+}

@@ -1,14 +1,30 @@
 #pragma once
 
+#include "ui_diagnosticwidget.h"
+
 #include <QWidget>
 
-// Placeholder until the diagnostic pane lands.
-class DiagnosticWidget : public QWidget
+class DiagnosticHighlighter;
+
+// Shows the text lines the adapter sends on its own, coloured and kept until
+// the user clears them.
+class DiagnosticWidget : public QWidget, private Ui::DiagnosticWidget
 {
     Q_OBJECT
+
 public:
-    explicit DiagnosticWidget(QWidget *parent = nullptr) : QWidget(parent) {}
+    explicit DiagnosticWidget(QWidget *parent = nullptr);
+
 public slots:
-    void addContent(const QString &) {}
-    void clearContent() {}
+    void addContent(const QString &content);
+    void clearContent();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    DiagnosticHighlighter *highlighter;
+    // The document splits at a lone CR; a CR LF torn between two batches must
+    // still end just one line.
+    bool endsWithCarriageReturn = false;
 };

@@ -1,0 +1,210 @@
+#include "kelvoaddresslabel.h"
+
+#include <QImage>
+#include <QSignalSpy>
+#include <QTest>
+
+using PointList = QList<QPoint>;
+
+class TestKelvoAddressLabel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void geometry_data();
+    void geometry();
+    void setAddressName_data();
+    void setAddressName();
+    void drag_data();
+    void drag();
+    void translatePosToDipp_data();
+    void translatePosToDipp();
+    void painting_data();
+    void painting();
+};
+
+void TestKelvoAddressLabel::geometry_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QRectF>("content");
+    QTest::addColumn<QSizeF>("cell");
+
+    QTest::newRow("wide") << QSize(250, 90) << QRectF(50, 0, 150, 90) << QSizeF(30, 30);
+    QTest::newRow("tall") << QSize(100, 300) << QRectF(0, 120, 100, 60) << QSizeF(20, 20);
+    QTest::newRow("exact") << QSize(50, 30) << QRectF(0, 0, 50, 30) << QSizeF(10, 10);
+}
+
+void TestKelvoAddressLabel::geometry()
+{
+    QFETCH(QSize, size);
+    QFETCH(QRectF, content);
+    QFETCH(QSizeF, cell);
+
+    KelvoAddressLabel label;
+    label.calculateContentRect(size.width(), size.height());
+    QCOMPARE(label.contentRect(), content);
+    QCOMPARE(label.cellSize(), cell);
+
+    KelvoAddressLabel shown;
+    shown.show();
+    shown.resize(size);
+    QCOMPARE(shown.contentRect(), content);
+    QCOMPARE(shown.cellSize(), cell);
+}
+
+void TestKelvoAddressLabel::setAddressName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("letter first") << "C12"
+                                  << "C12";
+    QTest::newRow("number first") << "12C"
+                                  << "C12";
+    QTest::newRow("above the switches' 27") << "A28"
+                                            << "A28";
+    QTest::newRow("empty") << ""
+                           << "A1";
+    QTest::newRow("malformed") << "a1"
+                               << "A1";
+    QTest::newRow("number 0") << "A0"
+                              << "A1";
+}
+
+void TestKelvoAddressLabel::setAddressName()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, shown);
+
+    KelvoAddressLabel label;
+    QCOMPARE(label.getAddressName(), QStringLiteral("A1"));
+    QSignalSpy spy(&label, &KelvoAddressLabel::addressChanged);
+    label.setAddressName(QStringLiteral("I24"));
+    label.setAddressName(name);
+    QCOMPARE(label.getAddressName(), shown);
+    QCOMPARE(spy.count(), 0);
+}
+
+void TestKelvoAddressLabel::drag_data()
+{
+    QTest::addColumn<QPoint>("press");
+    QTest::addColumn<PointList>("moves");
+    QTest::addColumn<QPoint>("release");
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<int>("emitted");
+
+    // 250 x 90: switches of 30 x 30 from x = 50; rows centred at y = 15, 45, 75.
+    QTest::newRow("switch 4 to bottom") << QPoint(185, 15) << PointList { { 185, 40 }, { 185, 75 } }
+                                        << QPoint(185, 75) << "B1" << 1;
+    QTest::newRow("switch 4 to middle")
+        << QPoint(185, 15) << PointList { { 185, 45 } } << QPoint(185, 45) << "C1" << 1;
+    QTest::newRow("switch 0 to middle")
+        << QPoint(65, 15) << PointList { { 66, 45 } } << QPoint(66, 45) << "A19" << 1;
+    QTest::newRow("sideways stays on the pressed switch")
+        << QPoint(65, 15) << PointList { { 185, 45 } } << QPoint(185, 45) << "A19" << 1;
+    QTest::newRow("right of the block works switch 4")
+        << QPoint(240, 15) << PointList { { 240, 75 } } << QPoint(240, 75) << "B1" << 1;
+    QTest::newRow("below the block clamps to the bottom row")
+        << QPoint(185, 15) << PointList { { 185, 500 } } << QPoint(185, 500) << "B1" << 1;
+    QTest::newRow("click without move")
+        << QPoint(185, 75) << PointList {} << QPoint(185, 75) << "A1" << 0;
+    QTest::newRow("drag ending at its press point")
+        << QPoint(185, 75) << PointList { { 185, 80 }, { 185, 75 } } << QPoint(185, 75) << "B1"
+        << 0;
+}
+
+void TestKelvoAddressLabel::drag()
+{
+    QFETCH(QPoint, press);
+    QFETCH(PointList, moves);
+    QFETCH(QPoint, release);
+    QFETCH(QString, address);
+    QFETCH(int, emitted);
+
+    KelvoAddressLabel label;
+    label.resize(250, 90);
+    label.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&label));
+    QSignalSpy spy(&label, &KelvoAddressLabel::addressChanged);
+
+    QTest::mousePress(&label, Qt::LeftButton, {}, press);
+    for (const QPoint &point : moves)
+        QTest::mouseMove(&label, point);
+    QTest::mouseRelease(&label, Qt::LeftButton, {}, release);
+
+    QCOMPARE(label.getAddressName(), address);
+    QCOMPARE(spy.count(), emitted);
+}
+
+void TestKelvoAddressLabel::translatePosToDipp_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("position");
+
+    QTest::newRow("top") << 0 << 0;
+    QTest::newRow("middle") << 1 << 2;
+    QTest::newRow("bottom") << 2 << 1;
+    QTest::newRow("below") << 3 << 0;
+    QTest::newRow("negative") << -1 << 0;
+}
+
+void TestKelvoAddressLabel::translatePosToDipp()
+{
+    QFETCH(int, row);
+    QFETCH(int, position);
+    QCOMPARE(KelvoAddressLabel::translatePosToDipp(row), position);
+}
+
+void TestKelvoAddressLabel::painting_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("rows"); // lever row of switches 0 to 4
+
+    QTest::newRow("A1") << "A1"
+                        << "00000";
+    QTest::newRow("B1") << "B1"
+                        << "00002";
+    QTest::newRow("C1") << "C1"
+                        << "00001";
+    QTest::newRow("E13") << "E13"
+                         << "22022";
+    QTest::newRow("I24") << "I24"
+                         << "12111";
+    QTest::newRow("A28 draws switch 0 on top") << "A28"
+                                               << "00000";
+}
+
+void TestKelvoAddressLabel::painting()
+{
+    QFETCH(QString, address);
+    QFETCH(QString, rows);
+
+    // 250 x 90: cells of 30 x 30 from x = 50.
+    KelvoAddressLabel label;
+    label.resize(250, 90);
+    label.setAddressName(address);
+    QImage image(label.size(), QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    label.render(&image, {}, {}, QWidget::DrawChildren);
+
+    auto isBlack = [&](int x, int y) { return image.pixel(x, y) == qRgb(0, 0, 0); };
+    for (int column = 0; column < 5; ++column) {
+        const int left = 50 + 30 * column;
+        for (int row = 0; row < 3; ++row) {
+            const int top = 30 * row;
+            const bool lever = rows.at(column).digitValue() == row;
+            const QByteArray where = QByteArray::number(column) + "/" + QByteArray::number(row);
+            QVERIFY2(isBlack(left + 15, top + 15) == lever, where.constData());
+            // The lever fills its cell but for a 2-pixel margin.
+            QVERIFY2(isBlack(left + 3, top + 3) == lever, where.constData());
+            QVERIFY2(isBlack(left + 26, top + 26) == lever, where.constData());
+            QVERIFY2(!isBlack(left + 15, top + 1), where.constData());
+        }
+    }
+    // Outside the block the parent's background shows.
+    QCOMPARE(image.pixel(25, 45), qRgb(255, 255, 255));
+    QCOMPARE(image.pixel(225, 45), qRgb(255, 255, 255));
+}
+
+QTEST_MAIN(TestKelvoAddressLabel)
+#include "tst_kelvoaddresslabel.moc"

@@ -1,0 +1,378 @@
+// Transmit and receive sequences and the input check before a transmit.
+
+#include "mainwindow.h"
+#include "ui_attendeewidget.h"
+#include "ui_mainwindow.h"
+
+#include "attendeewidget.h"
+#include "kelvoaddresslabel.h"
+#include "progressdialog.h"
+#include "serialhelper.h"
+
+#include <QMessageBox>
+#include <QStringList>
+
+namespace {
+
+// Transmit steps; the times go out once, before the master's numbers.
+enum TransmitStep {
+    SendRedirectTime = 1,
+    SendMaxCallTime,
+    SendCallNumber1,
+    SendCallNumber2,
+    SendStatusByte,
+    SendBusAddress,
+};
+
+// Receive steps.
+enum ReceiveStep {
+    AskMaxCallTime = 0,
+    AskRedirectTime,
+    AskCallNumber1,
+    AskCallNumber2,
+    AskStatusByte,
+    AskBusAddress,
+};
+
+constexpr int sequenceLength = 41;
+constexpr int lastAttendee = 9;
+constexpr int maxRepetitions = 3;
+constexpr int repetitionDelayMs = 1000;
+
+QByteArray upToZero(const QByteArray &bytes)
+{
+    const int end = bytes.indexOf('\0');
+    return end < 0 ? bytes : bytes.left(end);
+}
+
+QString upToZero(const QString &text)
+{
+    const int end = text.indexOf(QChar(0));
+    return end < 0 ? text : text.left(end);
+}
+
+} // namespace
+
+void MainWindow::setupTransfer()
+{
+    repeatTimer.setSingleShot(true);
+    repeatTimer.setInterval(repetitionDelayMs);
+    connect(
+        &repeatTimer, &QTimer::timeout, this, &MainWindow::transmitProcessor, Qt::UniqueConnection);
+}
+
+QString MainWindow::entryName(int entry) const
+{
+    return entry == 0 ? tr("Master") : tr("Teilnehmer %1").arg(entry);
+}
+
+void MainWindow::openProgressDialog(void (MainWindow::*cancelSlot)())
+{
+    // Every run gets a fresh dialog; closed ones go away instead of piling up.
+    auto *dialog = new ProgressDialog(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setProgressRange(0, sequenceLength);
+    connect(dialog, &QDialog::rejected, this, cancelSlot);
+    dialog->show();
+    progressDialog = dialog;
+}
+
+void MainWindow::advanceProgress()
+{
+    if (progressDialog)
+        progressDialog->setCurrentProgress(progressDialog->currentProgress() + 1);
+}
+
+// --- Transmit ---
+
+void MainWindow::transmitClicked()
+{
+    if (!loggedIn) {
+        QMessageBox::information(this, tr("Einloggen"), messageLoginRequired);
+        return;
+    }
+    if (!validateAttendees())
+        return;
+
+    // A repetition still due to an earlier run would send this run's command twice.
+    repeatTimer.stop();
+    transmitStep = SendRedirectTime;
+    transmitRetries = 0;
+    transmitAttendee = 0;
+    transmitRunning = true;
+
+    openProgressDialog(&MainWindow::rejectTransmit);
+    serial->ResetCommunication();
+    transmitProcessor();
+}
+
+void MainWindow::transmitProcessor()
+{
+    advanceProgress();
+
+    const int entry = transmitAttendee;
+    const QString name = entryName(entry) + QLatin1String(" -> ");
+    auto setLabel = [this](const QString &text) {
+        if (progressDialog)
+            progressDialog->setCurrentProcess(text);
+    };
+
+    switch (transmitStep) {
+    case SendRedirectTime:
+        setLabel(tr("Rufsignalisierung"));
+        serial->TransmitCallRedirectTime(byte(ui->spinRedirect->value()), false);
+        break;
+    case SendMaxCallTime:
+        setLabel(tr("Maximale Rufweiterschaltung"));
+        serial->TransmitCallRedirectTime(byte(ui->spinMaxCall->value()), true);
+        break;
+    case SendCallNumber1:
+        setLabel(name + tr("Rufnummer 1"));
+        serial->TransmitCallNumber(byte(entry), callNumber(entry, 1).toLatin1(), 1);
+        break;
+    case SendCallNumber2:
+        setLabel(name + tr("Rufnummer 2"));
+        serial->TransmitCallNumber(byte(entry), callNumber(entry, 2).toLatin1(), 2);
+        break;
+    case SendStatusByte:
+        setLabel(name + tr("Status Byte"));
+        serial->TransmitStatusByte(byte(entry), statusByte(entry));
+        break;
+    case SendBusAddress: {
+        setLabel(name + tr("Bus-Adresse"));
+        // Letter first (B12): the letter is the flat, the number the etage.
+        const QString address = busAddress(entry);
+        const QByteArray flat = address.left(1).toLatin1();
+        const QByteArray etage = QByteArray::number(address.mid(1).toInt());
+        serial->TransmitBusAddress(byte(entry), etage, flat);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void MainWindow::endTransmit()
+{
+    transmitRunning = false;
+    repeatTimer.stop();
+}
+
+void MainWindow::transmitAcknowledged()
+{
+    if (!transmitRunning)
+        return;
+
+    // An ACK while a repetition waits must not let that repetition send the next command twice.
+    repeatTimer.stop();
+    ++transmitStep;
+    transmitRetries = 0;
+    if (transmitStep > SendBusAddress) {
+        transmitStep = SendCallNumber1;
+        ++transmitAttendee;
+    }
+    if (transmitStep == SendBusAddress && transmitAttendee == 0) {
+        transmitStep = SendCallNumber1;
+        transmitAttendee = 1;
+        transmitProcessor();
+        return;
+    }
+    if (transmitAttendee > lastAttendee) {
+        endTransmit();
+        if (progressDialog)
+            progressDialog->close();
+        return;
+    }
+    transmitProcessor();
+}
+
+void MainWindow::transmitRefused()
+{
+    if (!transmitRunning)
+        return;
+
+    if (transmitRetries < maxRepetitions) {
+        setupTransfer();
+        repeatTimer.start();
+    } else {
+        endTransmit();
+        QMessageBox::information(this, tr("Verbindungsfehler"), messageTransferFailed);
+    }
+    ++transmitRetries;
+}
+
+void MainWindow::rejectTransmit()
+{
+    // The repetition of a cancelled run would change the adapter after the user said stop.
+    endTransmit();
+}
+
+// --- Receive ---
+
+void MainWindow::requestClicked()
+{
+    if (!loggedIn) {
+        QMessageBox::information(this, tr("Einloggen"), messageLoginRequired);
+        return;
+    }
+
+    receiveStep = AskMaxCallTime;
+    receiveAttendee = 0;
+    receiveRunning = true;
+
+    openProgressDialog(&MainWindow::rejectReceive);
+    serial->ResetCommunication();
+    receiveProcessor();
+}
+
+void MainWindow::receiveProcessor()
+{
+    advanceProgress();
+
+    if (receiveAttendee > lastAttendee) {
+        receiveRunning = false;
+        if (progressDialog)
+            progressDialog->close();
+        return;
+    }
+
+    const int entry = receiveAttendee;
+    const QString name = entryName(entry) + QLatin1String(" -> ");
+    auto setLabel = [this](const QString &text) {
+        if (progressDialog)
+            progressDialog->setCurrentProcess(text);
+    };
+
+    switch (receiveStep) {
+    case AskMaxCallTime:
+        setLabel(tr("Rufweiterleitung"));
+        serial->RequestCallRedirectTime(true);
+        break;
+    case AskRedirectTime:
+        setLabel(tr("Rufsignalisierung"));
+        serial->RequestCallRedirectTime(false);
+        break;
+    case AskCallNumber1:
+        setLabel(name + tr("Rufnummer 1"));
+        serial->RequestCallNumber(byte(entry), 1);
+        break;
+    case AskCallNumber2:
+        setLabel(name + tr("Rufnummer 2"));
+        serial->RequestCallNumber(byte(entry), 2);
+        break;
+    case AskStatusByte:
+        setLabel(name + tr("Status Byte"));
+        serial->RequestStatusByte(byte(entry));
+        break;
+    case AskBusAddress:
+        setLabel(name + tr("Bus-Adresse"));
+        serial->RequestBusAddress(byte(entry));
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindow::receiveCallRedirectTime(byte time, bool max)
+{
+    // Storing may run the call-time check, whose box must close before the next request.
+    if (max)
+        ui->spinMaxCall->setValue(time);
+    else
+        ui->spinRedirect->setValue(time);
+    ++receiveStep;
+    if (receiveRunning)
+        receiveProcessor();
+}
+
+void MainWindow::receiveCallNumber(byte attendee, QByteArray callnumber, byte number)
+{
+    const QString text = upToZero(QString::fromLatin1(DecodeDigits(callnumber)));
+    setCallNumber(attendee, text, number);
+    ++receiveStep;
+    if (receiveRunning)
+        receiveProcessor();
+}
+
+void MainWindow::receiveStatusByte(byte attendee, byte statusbyte)
+{
+    setStatusByte(attendee, statusbyte);
+    ++receiveStep;
+    if (receiveAttendee == 0) {
+        receiveStep = AskCallNumber1;
+        receiveAttendee = 1;
+    }
+    if (receiveRunning)
+        receiveProcessor();
+}
+
+void MainWindow::receiveBusAddress(byte attendee, QByteArray address)
+{
+    // The adapter sends the number first and the letter last; the decoder wants the letter first.
+    const QByteArray letter = upToZero(address.right(1));
+    const QByteArray number = upToZero(address.left(qMax(0, address.size() - 1)));
+    const QString text = upToZero(QString::fromLatin1(DecodeBusAddress(letter + number)));
+    setBusAddress(attendee, text);
+    receiveStep = AskCallNumber1;
+    ++receiveAttendee;
+    if (receiveRunning)
+        receiveProcessor();
+}
+
+void MainWindow::rejectReceive()
+{
+    receiveRunning = false;
+}
+
+// --- Input check before a transmit ---
+
+bool MainWindow::validateAttendees()
+{
+    QStringList acceptedAddresses;
+
+    for (int n = 1; n <= lastAttendee; ++n) {
+        AttendeeWidget *panel = attendees.value(n);
+        if (!panel)
+            continue;
+        Ui::AttendeeWidget *form = panel->form();
+
+        const bool address = !form->addressEdit->text().isEmpty();
+        const bool number1 = !form->numberEdit1->text().isEmpty();
+        const bool number2 = !form->numberEdit2->text().isEmpty();
+        const bool features = form->featureBox->isChecked();
+        const bool priority = form->priorityBox->isChecked();
+        const bool redirect = form->callBox->isChecked();
+        // Judged on the switches, so 12B and B12 are the same address.
+        const QString addressName = form->addressLabel->getAddressName();
+
+        QLineEdit *field = nullptr;
+        QString message = messageNoCallNumber;
+        if (!number1 && address && !(features && priority))
+            field = form->numberEdit1;
+        else if (!number2 && features && (priority || redirect))
+            field = form->numberEdit2;
+        else if (number2 && !number1 && features && redirect)
+            field = form->numberEdit1;
+        else if (!address && (number1 || number2)) {
+            field = form->addressEdit;
+            message = messageNoBusAddress;
+        }
+        const bool duplicate = !field && address && acceptedAddresses.contains(addressName);
+        if (duplicate) {
+            field = form->addressEdit;
+            message = messageDuplicateBusAddress;
+        }
+
+        if (field) {
+            QMessageBox::information(this, tr("Eingabefehler"), message);
+            // After the box, so that closing it does not take the focus back.
+            field->setFocus();
+            if (duplicate)
+                field->selectAll();
+            return false;
+        }
+        if (address)
+            acceptedAddresses.append(addressName);
+    }
+    return true;
+}

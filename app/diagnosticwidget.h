@@ -1,19 +1,24 @@
 #pragma once
 
-#include "ui_diagnosticwidget.h"
-
 #include <QWidget>
+
+#include <memory>
 
 class DiagnosticHighlighter;
 
+namespace Ui {
+class DiagnosticWidget;
+}
+
 // Shows the text lines the adapter sends on its own, coloured and kept until
 // the user clears them.
-class DiagnosticWidget : public QWidget, private Ui::DiagnosticWidget
+class DiagnosticWidget : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit DiagnosticWidget(QWidget *parent = nullptr);
+    ~DiagnosticWidget() override;
 
 public slots:
     void addContent(const QString &content);
@@ -23,8 +28,9 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    DiagnosticHighlighter *highlighter;
+    std::unique_ptr<Ui::DiagnosticWidget> m_ui;
+    DiagnosticHighlighter *m_highlighter;
     // The document splits at a lone CR; a CR LF torn between two batches must
     // still end just one line.
-    bool endsWithCarriageReturn = false;
+    bool m_endsWithCarriageReturn = false;
 };

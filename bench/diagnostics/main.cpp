@@ -71,7 +71,7 @@ QStringList adapterMessages(int lines)
     return messages;
 }
 
-// How the pane used to work: the whole history set anew on every message.
+// The straightforward way: the whole history set anew on every message.
 class ResettingPane : public QTextEdit
 {
 public:

@@ -3,6 +3,25 @@
 #include <QSerialPortInfo>
 #include <QSignalBlocker>
 
+namespace {
+
+QStringList enumeratedPorts()
+{
+    QStringList names;
+    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
+        names << info.portName();
+    return names;
+}
+
+PortComboBox::Enumerator enumerator = enumeratedPorts;
+
+} // namespace
+
+void PortComboBox::setEnumerator(Enumerator replacement)
+{
+    enumerator = replacement ? replacement : enumeratedPorts;
+}
+
 PortComboBox::PortComboBox(QWidget *parent)
     : QComboBox(parent)
 {
@@ -18,9 +37,9 @@ QStringList PortComboBox::availablePorts()
         if (!ports.contains(path))
             ports << path;
     }
-    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts()) {
-        if (!ports.contains(info.portName()))
-            ports << info.portName();
+    for (const QString &name : enumerator()) {
+        if (!ports.contains(name))
+            ports << name;
     }
     return ports;
 }

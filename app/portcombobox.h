@@ -17,6 +17,11 @@ public:
     // VXCONFIG_PORTS entries first, then the enumerated port names.
     static QStringList availablePorts();
 
+    // Where the enumerated names come from: QSerialPortInfo unless replaced,
+    // which lets a test stand in for a machine without any port.
+    using Enumerator = QStringList (*)();
+    static void setEnumerator(Enumerator enumerator);
+
     // Lists the ports anew. The selected entry and typed entries stay; the
     // selection does not change, so the open port is not reopened.
     void refresh();

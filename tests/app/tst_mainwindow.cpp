@@ -4,6 +4,7 @@
 #include "languageapplication.h"
 #include "mainwindow.h"
 #include "modalanswerer.h"
+#include "portcombobox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,7 +12,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QSerialPortInfo>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -57,6 +57,7 @@ private slots:
     void resetConfigurationKeepsCallTimeRule();
 
     void startWithoutAnyPort();
+    void portsNamedTypedAndRefreshed();
 
 private:
     int ptyMaster = -1;
@@ -304,13 +305,12 @@ void TestMainWindow::resetConfigurationKeepsCallTimeRule()
 
 void TestMainWindow::startWithoutAnyPort()
 {
-    if (!QSerialPortInfo::availablePorts().isEmpty())
-        QSKIP("this machine has serial ports");
-
     const QByteArray saved = qgetenv("VXCONFIG_PORTS");
     qunsetenv("VXCONFIG_PORTS");
+    PortComboBox::setEnumerator([] { return QStringList(); });
     ModalAnswerer answerer;
     MainWindow window;
+    PortComboBox::setEnumerator(nullptr);
     qputenv("VXCONFIG_PORTS", saved);
 
     QCOMPARE(child<QComboBox>(window, "comboPort")->count(), 0);
@@ -319,6 +319,47 @@ void TestMainWindow::startWithoutAnyPort()
     QCOMPARE(answerer.seen[0].title, QStringLiteral("Serielle Schnittstelle"));
     QCOMPARE(answerer.seen[0].text,
              QStringLiteral("Die serielle Schnittstelle \nkonnte nicht geöffnet werden."));
+}
+
+void TestMainWindow::portsNamedTypedAndRefreshed()
+{
+    static QStringList enumerated{QStringLiteral("ttyS0")};
+    PortComboBox::setEnumerator([] { return enumerated; });
+    const QByteArray saved = qgetenv("VXCONFIG_PORTS");
+    qputenv("VXCONFIG_PORTS", saved + ":/dev/null-adapter");
+
+    MainWindow window;
+    auto *combo = child<PortComboBox>(window, "comboPort");
+    QStringList expected{QString::fromLocal8Bit(saved), QStringLiteral("/dev/null-adapter"),
+                         QStringLiteral("ttyS0")};
+    auto entries = [combo] {
+        QStringList list;
+        for (int i = 0; i < combo->count(); ++i)
+            list << combo->itemText(i);
+        return list;
+    };
+    QCOMPARE(entries(), expected);
+    QCOMPARE(combo->currentText(), QString::fromLocal8Bit(saved));
+
+    // A path typed and confirmed with Enter becomes an entry and is opened.
+    ModalAnswerer answerer;
+    combo->lineEdit()->selectAll();
+    QTest::keyClicks(combo->lineEdit(), QStringLiteral("/dev/vx-typed"));
+    QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+    QCOMPARE(combo->currentText(), QStringLiteral("/dev/vx-typed"));
+    QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Serielle Schnittstelle")});
+    QVERIFY(answerer.seen[0].text.contains(QLatin1String("/dev/vx-typed")));
+
+    // A new adapter appears when the list is opened; the choice stays and is
+    // not opened again.
+    enumerated << QStringLiteral("ttyUSB0");
+    combo->refresh();
+    QCOMPARE(entries(), expected << QStringLiteral("ttyUSB0") << QStringLiteral("/dev/vx-typed"));
+    QCOMPARE(combo->currentText(), QStringLiteral("/dev/vx-typed"));
+    QCOMPARE(answerer.seen.size(), 1);
+
+    PortComboBox::setEnumerator(nullptr);
+    qputenv("VXCONFIG_PORTS", saved);
 }
 
 int main(int argc, char **argv)

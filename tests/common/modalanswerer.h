@@ -5,6 +5,7 @@
 // that opens a box; it polls QApplication::activeModalWidget() from the event
 // loop, which keeps running inside the box's own exec().
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>

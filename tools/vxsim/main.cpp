@@ -1,0 +1,130 @@
+// vxsim: a VX-Adapter on a pseudo-terminal, for tests and for trying the
+// program without the hardware. Prints the path of its serial end as the first
+// line on stdout; the program opens that path as its port.
+
+#include "serialhelper.h"
+#include "simulator.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <cstdio>
+#include <unistd.h>
+#ifdef Q_OS_LINUX
+#include <sys/prctl.h>
+#endif
+
+namespace {
+
+int signalPipe[2] = { -1, -1 };
+
+void onSignal(int)
+{
+    const char c = 1;
+    if (::write(signalPipe[1], &c, 1) < 0) {
+        // Nothing to be done inside a signal handler.
+    }
+}
+
+// Ends the event loop on SIGINT and SIGTERM, from the loop itself rather than
+// from inside the handler.
+bool watchSignals(QCoreApplication *app)
+{
+    if (::pipe(signalPipe) != 0)
+        return false;
+    auto *notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, app);
+    QObject::connect(notifier, &QSocketNotifier::activated, app, &QCoreApplication::quit);
+    struct sigaction action = {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGINT, &action, nullptr);
+    ::sigaction(SIGTERM, &action, nullptr);
+#ifdef Q_OS_LINUX
+    // A simulator whose test or shell went away has no one left to talk to.
+    ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+    if (::getppid() == 1)
+        return false;
+#endif
+    return true;
+}
+
+bool readCount(const QCommandLineParser &parser, const QString &name, int *value)
+{
+    if (!parser.isSet(name))
+        return true;
+    bool ok = false;
+    *value = parser.value(name).toInt(&ok);
+    if (!ok || *value < 0) {
+        std::fprintf(stderr, "vxsim: --%s needs a number of 0 or more\n", qPrintable(name));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("vxsim"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Plays a VX-Adapter on a pseudo-terminal. The first line on stdout is the "
+                       "path of its serial end."));
+    parser.addHelpOption();
+    parser.addOptions({
+        { QStringLiteral("password"), QStringLiteral("Master password (default 1234)."),
+            QStringLiteral("digits") },
+        { QStringLiteral("state"),
+            QStringLiteral("Keep password and configuration in this file across runs."),
+            QStringLiteral("file") },
+        { QStringLiteral("chatter"), QStringLiteral("Send n text lines a second."),
+            QStringLiteral("n") },
+        { QStringLiteral("nak-every"),
+            QStringLiteral("Refuse every n-th command with a NAK instead of doing it."),
+            QStringLiteral("n") },
+        { QStringLiteral("silent-after"),
+            QStringLiteral("Answer n commands, then nothing any more."), QStringLiteral("n") },
+        { QStringLiteral("latency"), QStringLiteral("Answer ms milliseconds late."),
+            QStringLiteral("ms") },
+        { QStringLiteral("baud"),
+            QStringLiteral("Take as long as a line of this speed, both ways (e.g. 9600)."),
+            QStringLiteral("rate") },
+        { { QStringLiteral("v"), QStringLiteral("verbose") },
+            QStringLiteral("Log every frame in hex on stderr.") },
+    });
+    parser.process(app);
+
+    Simulator::Options options;
+    options.stateFile = parser.value(QStringLiteral("state"));
+    options.verbose = parser.isSet(QStringLiteral("verbose"));
+    if (!readCount(parser, QStringLiteral("chatter"), &options.chatterPerSecond)
+        || !readCount(parser, QStringLiteral("nak-every"), &options.nakEvery)
+        || !readCount(parser, QStringLiteral("silent-after"), &options.silentAfter)
+        || !readCount(parser, QStringLiteral("latency"), &options.latencyMs)
+        || !readCount(parser, QStringLiteral("baud"), &options.baud))
+        return 2;
+    if (parser.isSet(QStringLiteral("password"))) {
+        options.password = EncodeDigits(parser.value(QStringLiteral("password")));
+        if (options.password.isEmpty() || options.password.contains(char(0xFF))) {
+            std::fprintf(stderr, "vxsim: --password takes digits only\n");
+            return 2;
+        }
+    }
+
+    if (!watchSignals(&app))
+        return 1;
+
+    Simulator simulator(options);
+    QString error;
+    if (!simulator.start(&error)) {
+        std::fprintf(stderr, "vxsim: %s\n", qPrintable(error));
+        return 1;
+    }
+    std::printf("%s\n", qPrintable(simulator.portPath()));
+    std::fflush(stdout);
+    return app.exec();
+}

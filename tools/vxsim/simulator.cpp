@@ -1,0 +1,134 @@
+#include "simulator.h"
+
+#include "communicationpackage.h"
+#include "ptyline.h"
+#include "serialhelper.h"
+
+#include <QFile>
+#include <QTimer>
+
+#include <cstdio>
+
+Simulator::Simulator(const Options &options, QObject *parent)
+    : QObject(parent)
+    , m_options(options)
+    , m_line(new PtyLine(this))
+    , m_parser(new CommunicationPackage(this))
+    , m_chatterTimer(new QTimer(this))
+{
+    m_line->setBaudRate(options.baud);
+    connect(m_line, &PtyLine::received, this, &Simulator::receive);
+    connect(m_chatterTimer, &QTimer::timeout, this, &Simulator::sendChatter);
+}
+
+Simulator::~Simulator() = default;
+
+bool Simulator::start(QString *error)
+{
+    AdapterState state;
+    if (!m_options.stateFile.isEmpty() && QFile::exists(m_options.stateFile)
+        && !state.load(m_options.stateFile, error)) {
+        *error = m_options.stateFile + QLatin1String(": ") + *error;
+        return false;
+    }
+    if (!m_options.password.isEmpty())
+        state.password = m_options.password;
+    else if (state.password.isEmpty())
+        state.password = EncodeDigits(QByteArray("1234"));
+    m_adapter.emplace(state);
+
+    if (!m_line->open(error))
+        return false;
+    if (m_options.chatterPerSecond > 0)
+        m_chatterTimer->start(qMax(1, 1000 / m_options.chatterPerSecond));
+    return true;
+}
+
+QString Simulator::portPath() const
+{
+    return m_line->path();
+}
+
+void Simulator::receive(const QByteArray &bytes)
+{
+    for (char c : bytes) {
+        const int result = m_parser->AddByte(byte(c));
+        if (result == CommunicationPackage::ParseComplete) {
+            const QByteArray wire = m_parser->RawData();
+            const byte command = m_parser->Command();
+            const QByteArray payload = m_parser->Data();
+            m_parser->Reset();
+            handleFrame(command, payload, wire);
+        } else if (result == CommunicationPackage::ParseChecksumError) {
+            log("rx bad checksum", m_parser->RawData());
+            m_parser->Reset();
+            if (!isSilent())
+                send(LinkCommand::NoAcknowledge, {});
+        }
+    }
+}
+
+void Simulator::handleFrame(byte command, const QByteArray &payload, const QByteArray &wire)
+{
+    log("rx", wire);
+    if (command == LinkCommand::Acknowledge || command == LinkCommand::NoAcknowledge)
+        return;
+    if (isSilent()) {
+        log("silent, no answer to", wire);
+        return;
+    }
+    ++m_answered;
+    if (m_options.nakEvery > 0 && m_answered % m_options.nakEvery == 0) {
+        send(LinkCommand::NoAcknowledge, {});
+        return;
+    }
+    const std::optional<SimulatedAdapter::Reply> reply = m_adapter->handle(command, payload);
+    if (m_adapter->takeChanged())
+        saveState();
+    if (reply)
+        send(reply->command, reply->payload);
+}
+
+bool Simulator::isSilent() const
+{
+    return m_options.silentAfter >= 0 && m_answered >= m_options.silentAfter;
+}
+
+void Simulator::send(byte command, const QByteArray &payload)
+{
+    CommunicationPackage package;
+    package.SetCommand(command);
+    package.SetData(payload);
+    package.CalculateChecksum();
+    const QByteArray wire = package.ToByteArray();
+    const auto write = [this, wire] { log(m_line->send(wire) ? "tx" : "tx dropped", wire); };
+    if (m_options.latencyMs > 0)
+        QTimer::singleShot(m_options.latencyMs, this, write);
+    else
+        write();
+}
+
+void Simulator::sendChatter()
+{
+    if (isSilent())
+        return;
+    const QByteArray line = m_chatter.nextLine();
+    if (m_options.verbose)
+        std::fprintf(stderr, "vxsim: text %s", line.constData());
+    m_line->send(line);
+}
+
+void Simulator::saveState()
+{
+    if (m_options.stateFile.isEmpty())
+        return;
+    QString error;
+    if (!m_adapter->state().save(m_options.stateFile, &error))
+        std::fprintf(stderr, "vxsim: %s: %s\n", qPrintable(m_options.stateFile), qPrintable(error));
+}
+
+void Simulator::log(const char *what, const QByteArray &bytes) const
+{
+    if (m_options.verbose)
+        std::fprintf(stderr, "vxsim: %s %s\n", what, HexDump(bytes).constData());
+}

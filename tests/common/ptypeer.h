@@ -1,0 +1,98 @@
+#pragma once
+
+// PtyPeer: the adapter's side of a pseudo-terminal, scripted by a test.
+//
+//   PtyPeer peer;                                  // opens the pair, raw mode
+//   SerialHelper link;
+//   link.SetComPort(peer.portName());              // the serial end
+//   link.OpenCommunication();
+//   link.TransmitStatusByte(2, 0xF4);
+//   QVERIFY(peer.waitForFrames(1));               // spins the event loop
+//   const auto frames = peer.takeFrames();         // command + payload, decoded
+//   QCOMPARE(frames.first().command, 0x05);
+//   peer.sendAck();                                // or sendFrame(cmd, payload),
+//                                                  // sendText(...), sendBytes(raw)
+//   peer.close();                                  // the adapter goes away
+//
+// Frames are decoded with the program's CommunicationPackage; rawBytes()
+// keeps every byte as it arrived. frameReceived() lets a test answer each
+// frame as it comes, like an adapter does. A write from inside a slot of the
+// link reaches it while the link waits for more data.
+//
+// VxSimProcess: the real simulator (vxsim from the run-time directory, the
+// tests' working directory) in a child process:
+//
+//   VxSimProcess sim;
+//   QVERIFY(sim.start({"--password", "4711"}));
+//   link.SetComPort(sim.portName());
+
+#include "vxtypes.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+class CommunicationPackage;
+class QSocketNotifier;
+
+class PtyPeer : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Frame
+    {
+        byte command = 0;
+        QByteArray payload;
+        bool operator==(const Frame &other) const
+        {
+            return command == other.command && payload == other.payload;
+        }
+    };
+
+    explicit PtyPeer(QObject *parent = nullptr);
+    ~PtyPeer() override;
+
+    bool isOpen() const { return m_master >= 0; }
+    // The path to open as serial port, e.g. /dev/pts/4.
+    QString portName() const { return m_portName; }
+
+    // Frames received since the last take, oldest first.
+    QList<Frame> takeFrames();
+    int frameCount() const { return int(m_frames.size()); }
+    // Runs the event loop until count frames are waiting (false on timeout).
+    bool waitForFrames(int count = 1, int timeoutMs = 5000);
+    // Every byte received since the last take.
+    QByteArray takeRawBytes();
+    // Runs the event loop until the program sent at least count bytes.
+    bool waitForRawBytes(int count, int timeoutMs = 5000);
+
+    // Writes in one go, so the bytes reach the program as one batch.
+    bool sendBytes(const QByteArray &bytes);
+    bool sendFrame(byte command, const QByteArray &payload = {});
+    bool sendAck();
+    bool sendNak();
+    bool sendText(const QByteArray &text);
+    static QByteArray frameBytes(byte command, const QByteArray &payload = {});
+
+    // Closes both ends held here: the program's port sees a hang-up.
+    void close();
+
+signals:
+    void frameReceived(const PtyPeer::Frame &frame);
+
+private:
+    void readAvailable();
+
+    int m_master = -1;
+    // Held open so the pair survives the program closing its port.
+    int m_slave = -1;
+    QString m_portName;
+    QSocketNotifier *m_notifier = nullptr;
+    CommunicationPackage *m_parser;
+    QList<Frame> m_frames;
+    QByteArray m_raw;
+};
+
+QDebug operator<<(QDebug debug, const PtyPeer::Frame &frame);

@@ -112,6 +112,7 @@ private:
     // --- end transfer unit ---
 
     // --- files unit (mainwindowfiles.cpp) ---
+    void showImportFailed();
     // --- end files unit ---
 
     std::unique_ptr<Ui::MainWindow> ui;

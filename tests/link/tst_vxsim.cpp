@@ -64,6 +64,7 @@ private slots:
     void chatter();
     void verboseLog();
     void badOption();
+    void endsWhenStdinCloses();
 };
 
 void tst_VxSim::login_data()
@@ -351,6 +352,16 @@ void tst_VxSim::badOption()
     QCOMPARE(sim.exitCode(), 2);
     QVERIFY(sim.readAllStandardOutput().isEmpty());
     QVERIFY(sim.readAllStandardError().contains("--chatter"));
+}
+
+void tst_VxSim::endsWhenStdinCloses()
+{
+    VxSimProcess sim;
+    QVERIFY(sim.start());
+    sim.process().closeWriteChannel();
+    QVERIFY(sim.process().waitForFinished(10000));
+    QCOMPARE(sim.process().exitStatus(), QProcess::NormalExit);
+    QCOMPARE(sim.process().exitCode(), 0);
 }
 
 QTEST_GUILESS_MAIN(tst_VxSim)

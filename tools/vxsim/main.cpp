@@ -11,10 +11,8 @@
 
 #include <csignal>
 #include <cstdio>
+#include <sys/stat.h>
 #include <unistd.h>
-#ifdef Q_OS_LINUX
-#include <sys/prctl.h>
-#endif
 
 namespace {
 
@@ -41,13 +39,24 @@ bool watchSignals(QCoreApplication *app)
     sigemptyset(&action.sa_mask);
     ::sigaction(SIGINT, &action, nullptr);
     ::sigaction(SIGTERM, &action, nullptr);
-#ifdef Q_OS_LINUX
-    // A simulator whose test or shell went away has no one left to talk to.
-    ::prctl(PR_SET_PDEATHSIG, SIGTERM);
-    if (::getppid() == 1)
-        return false;
-#endif
     return true;
+}
+
+// Started with a pipe on stdin (as QProcess does), it ends when the other end
+// of the pipe closes, so a test that dies leaves no simulator behind.
+void watchStdinPipe(QCoreApplication *app)
+{
+    struct stat info = {};
+    if (::fstat(STDIN_FILENO, &info) != 0 || !S_ISFIFO(info.st_mode))
+        return;
+    auto *notifier = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, app);
+    QObject::connect(notifier, &QSocketNotifier::activated, app, [app, notifier] {
+        char buffer[256];
+        if (::read(STDIN_FILENO, buffer, sizeof buffer) <= 0) {
+            notifier->setEnabled(false);
+            app->quit();
+        }
+    });
 }
 
 bool readCount(const QCommandLineParser &parser, const QString &name, int *value)
@@ -117,6 +126,7 @@ int main(int argc, char *argv[])
 
     if (!watchSignals(&app))
         return 1;
+    watchStdinPipe(&app);
 
     Simulator simulator(options);
     QString error;

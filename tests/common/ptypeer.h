@@ -9,7 +9,7 @@
 //   link.TransmitStatusByte(2, 0xF4);
 //   QVERIFY(peer.waitForFrames(1));               // spins the event loop
 //   const auto frames = peer.takeFrames();         // command + payload, decoded
-//   QCOMPARE(frames.first().command, 0x05);
+//   QCOMPARE(frames.first().command, byte(0x05));
 //   peer.sendAck();                                // or sendFrame(cmd, payload),
 //                                                  // sendText(...), sendBytes(raw)
 //   peer.close();                                  // the adapter goes away

@@ -59,6 +59,7 @@ private slots:
     void frameSplitAcrossBatches_data();
     void frameSplitAcrossBatches();
     void answerDuringWait();
+    void eventLoopInSlot();
     void oneFramePerStep();
     void setComPort();
     void openFails();
@@ -199,6 +200,23 @@ void tst_SerialHelper::answerDuringWait()
     QVERIFY(QTest::qWaitFor([&] { return acks == 5; }, 5000));
     settle();
     QCOMPARE(acks, 5);
+}
+
+// The window shows message boxes from its slots; bytes that arrive meanwhile
+// must not bring back the frame being handled.
+void tst_SerialHelper::eventLoopInSlot()
+{
+    int acks = 0;
+    connect(link.get(), &SerialHelper::ReceiveAcknowledge, this, [&] {
+        if (++acks != 2)
+            return;
+        peer->sendText("Spaeter");
+        QTest::qWait(300);
+    });
+    QVERIFY(peer->sendBytes(frame(32) + frame(32)));
+    QVERIFY(log->waitFor(3));
+    settle();
+    QCOMPARE(log->entries, (QStringList { "Ack", "Ack", "Text(Spaeter)" }));
 }
 
 void tst_SerialHelper::oneFramePerStep()

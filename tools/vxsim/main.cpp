@@ -85,7 +85,8 @@ int main(int argc, char *argv[])
                        "path of its serial end."));
     parser.addHelpOption();
     parser.addOptions({
-        { QStringLiteral("password"), QStringLiteral("Master password (default 1234)."),
+        { QStringLiteral("password"),
+            QStringLiteral("Master password (default 1234; wins over the state file)."),
             QStringLiteral("digits") },
         { QStringLiteral("state"),
             QStringLiteral("Keep password and configuration in this file across runs."),

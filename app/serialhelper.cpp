@@ -18,6 +18,9 @@ constexpr int ReceiveWaitMs = 50;
 // arrives for bytes that waitForReadyRead() has already fetched.
 constexpr int DeadPortLimit = 64;
 
+// Enough for any frame still queued at 9600 baud when the port is closed.
+constexpr int CloseDrainMs = 500;
+
 // QByteArray has no list constructor: {a, b} would make a copies of b.
 QByteArray payloadOf(std::initializer_list<byte> values)
 {
@@ -178,8 +181,13 @@ bool SerialHelper::OpenCommunication()
 
 bool SerialHelper::CloseCommunication()
 {
-    if (port->isOpen())
+    if (port->isOpen()) {
+        // QSerialPort writes from the event loop; without this, a command sent
+        // just before closing (the logout when the window closes) is lost.
+        if (port->bytesToWrite() > 0)
+            port->waitForBytesWritten(CloseDrainMs);
         port->close();
+    }
     return !port->isOpen();
 }
 

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Configures (once) and builds incrementally. Usage: build.sh <build-dir> [cmake options...]
+# VX_BUILD_TARGETS limits the build to those targets.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 dir=$1
@@ -9,4 +10,8 @@ if [ ! -f "$dir/CMakeCache.txt" ]; then
 elif [ $# -gt 0 ]; then
     cmake "$dir" "$@" >/dev/null
 fi
-cmake --build "$dir" -j "$(nproc)"
+targets=()
+for t in ${VX_BUILD_TARGETS:-}; do
+    targets+=(--target "$t")
+done
+cmake --build "$dir" -j "$(nproc)" "${targets[@]}"

@@ -6,7 +6,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 source "$here/tools/setup-deps.sh"
 build=${VX_BUILD_DIR:-$here/build}
-"$here/tools/build.sh" "$build"
+VX_BUILD_TARGETS="vxconfig vxsim" "$here/tools/build.sh" "$build"
 
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
     echo "vxconfig needs a display: run it in a desktop session or under xvfb-run." >&2

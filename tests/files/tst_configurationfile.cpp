@@ -206,10 +206,6 @@ void TestConfigurationFile::import_data()
     QTest::newRow("StatusByte 1ff") << document(
         attendee(2, "<StatusByte>1ff</StatusByte>") + attendee(0, "<StatusByte>1ff</StatusByte>"))
                                     << QStringList { "2.featureBox=1" } << none;
-    QTest::newRow("StatusByte clears") << document(attendee(3, "<StatusByte>0</StatusByte>"))
-                                       << QStringList { "3.nightBox=0", "3.signalBox=0",
-                                              "3.callBox=0", "3.priorityBox=0", "3.featureBox=0" }
-                                       << none;
     QTest::newRow("decimal time read as hex")
         << document("<General><MaxCallTime>60</MaxCallTime></General>")
         << QStringList { "spinMaxCall=96" } << none;
@@ -232,9 +228,6 @@ void TestConfigurationFile::import_data()
                                            << QStringList { "5.numberEdit1=2" } << none;
     QTest::newRow("master bus address ignored")
         << document(attendee(0, "<BusAddress>B2</BusAddress>")) << none << none;
-    QTest::newRow("bus address sets the switches")
-        << document(attendee(6, "<BusAddress>I27</BusAddress>"))
-        << QStringList { "6.addressEdit=I27", "6.addressLabel=I27" } << none;
     QTest::newRow("text, comments, entities and nested text")
         << document("text<!-- c --><?pi x?>"
                + attendee(7,

@@ -146,9 +146,6 @@ void TestLegacyImport::import_data()
             + QStringList { "0.signalBox=1", "0.callBox=1", "0.priorityBox=1", "1.signalBox=1",
                   "2.nightBox=1", "2.callBox=1", "2.priorityBox=1" }
                                       << none;
-    QTest::newRow("master status of zeros")
-        << legacyFile({ { "MasterStatusByte", "00000000" } })
-        << example + QStringList { "dialBox=0", "0.nightBox=0" } << none;
     QTest::newRow("digits-first address")
         << legacyFile({ { "KelvoAdresse", "\"12A;3B;x;;;;;;\"" } })
         << example + QStringList { "1.addressEdit=12A", "2.addressEdit=3B", "3.addressEdit=x" }

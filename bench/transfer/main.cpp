@@ -1,0 +1,290 @@
+// A full transmit and a full receive through the main window against vxsim,
+// once on a line paced like 9600 baud and once unpaced. Prints the wall time
+// of each against the time its bytes need on the wire (10 bits a byte), and
+// the unpaced time, which is the program's own share.
+//
+//   bench_transfer [path/to/vxsim] [runs]
+
+#include "mainwindow.h"
+#include "progressdialog.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QLoggingCategory>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTextStream>
+#include <QThread>
+#include <QTimer>
+
+#include <algorithm>
+#include <functional>
+#include <optional>
+
+namespace {
+
+constexpr int baud = 9600;
+constexpr int bitsPerByte = 10;
+constexpr int commands = 41;
+constexpr int runTimeoutMs = 60000;
+
+QTextStream out(stdout);
+
+QString simulatorPath(const QStringList &arguments)
+{
+    if (arguments.size() > 1)
+        return arguments.at(1);
+    const QFileInfo here(QDir::current().filePath(QStringLiteral("vxsim")));
+    if (here.isExecutable())
+        return here.absoluteFilePath();
+    return QStringLiteral(VXSIM_BUILT);
+}
+
+bool waitFor(const std::function<bool()> &condition, int timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(1);
+    }
+    return true;
+}
+
+// vxsim with its frame log, from which the bytes on the line are counted.
+class Simulator
+{
+public:
+    bool start(const QString &program, const QStringList &options)
+    {
+        process.setProgram(program);
+        process.setArguments(options + QStringList { QStringLiteral("--verbose") });
+        process.start();
+        if (!process.waitForStarted(10000))
+            return false;
+        while (!process.canReadLine()) {
+            if (!process.waitForReadyRead(10000))
+                return false;
+        }
+        port = QString::fromLocal8Bit(process.readLine().trimmed());
+        return !port.isEmpty();
+    }
+
+    ~Simulator()
+    {
+        process.terminate();
+        if (!process.waitForFinished(3000))
+            process.kill();
+    }
+
+    // Waits until the log shows the answers expected, then counts the bytes
+    // of every frame logged since the last call, both directions.
+    std::optional<qint64> takeLineBytes(int answers)
+    {
+        const bool complete = waitFor(
+            [&] {
+                log += process.readAllStandardError();
+                return log.count("vxsim: tx ") >= answers;
+            },
+            5000);
+        if (!complete)
+            return std::nullopt;
+        qint64 bytes = 0;
+        for (const QByteArray &line : log.split('\n')) {
+            if (line.startsWith("vxsim: rx ") || line.startsWith("vxsim: tx "))
+                bytes += line.mid(10).simplified().count(' ') + 1;
+        }
+        log.clear();
+        return bytes;
+    }
+
+    QProcess process;
+    QString port;
+
+private:
+    QByteArray log;
+};
+
+template<typename T>
+T *child(const QWidget &parent, const char *name)
+{
+    T *widget = parent.findChild<T *>(QLatin1String(name));
+    if (!widget)
+        qFatal("no widget %s", name);
+    return widget;
+}
+
+// The longest values the fields take, so the frames are as long as they get.
+void fillConfiguration(MainWindow &window)
+{
+    child<QSpinBox>(window, "spinMaxCall")->setValue(99);
+    child<QSpinBox>(window, "spinRedirect")->setValue(97);
+    window.setStatusByte(0, 0x5d);
+    window.setCallNumber(0, QStringLiteral("0815"), 1);
+    window.setCallNumber(0, QStringLiteral("0049301234567890123456"), 2);
+    for (int n = 1; n <= 9; ++n) {
+        window.setCallNumber(n, QStringLiteral("%1").arg(n * 1111), 1);
+        window.setCallNumber(n, QStringLiteral("00493012345678901234%1").arg(n * 11), 2);
+        window.setStatusByte(n, 0x3d);
+        window.setBusAddress(n, QStringLiteral("%1%2").arg(QChar('A' + n - 1)).arg(n + 15));
+    }
+}
+
+// Runs one sequence to its end; the time runs from the click until the
+// progress dialog closes after the last answer. A message box ends the run:
+// its text is the reason.
+std::optional<qint64> runSequence(MainWindow &window, const char *button, QString *failure)
+{
+    QElapsedTimer clock;
+    clock.start();
+    child<QPushButton>(window, button)->click();
+    const QList<ProgressDialog *> dialogs = window.findChildren<ProgressDialog *>();
+    if (dialogs.isEmpty()) {
+        *failure = QStringLiteral("no progress dialog");
+        return std::nullopt;
+    }
+    ProgressDialog *dialog = dialogs.last();
+    bool finished = false;
+    QEventLoop loop;
+    QObject::connect(dialog, &QDialog::finished, &loop, [&] {
+        finished = true;
+        loop.quit();
+    });
+    QTimer watchdog;
+    QObject::connect(&watchdog, &QTimer::timeout, &loop, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            *failure = box->windowTitle() + QLatin1String(": ") + box->text().simplified();
+            box->close();
+            loop.quit();
+        }
+    });
+    watchdog.start(20);
+    QTimer::singleShot(runTimeoutMs, &loop, [&] {
+        *failure = QStringLiteral("no end after %1 s").arg(runTimeoutMs / 1000);
+        loop.quit();
+    });
+    if (dialog->isVisible())
+        loop.exec();
+    if (!finished)
+        return std::nullopt;
+    return clock.nsecsElapsed();
+}
+
+struct Figures
+{
+    QList<double> wallMs;
+    qint64 lineBytes = 0;
+    int lostRuns = 0;
+};
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.isEmpty() ? 0.0 : values.at(values.size() / 2);
+}
+
+bool measure(const QString &program, const QStringList &options, int runs, Figures *transmit,
+    Figures *receive)
+{
+    Simulator simulator;
+    if (!simulator.start(program, options)) {
+        out << "vxsim did not start: " << program << Qt::endl;
+        return false;
+    }
+    qputenv("VXCONFIG_PORTS", simulator.port.toLocal8Bit());
+    MainWindow window;
+    window.show();
+
+    child<QLineEdit>(window, "passwordEdit")->setText(QStringLiteral("1234"));
+    child<QPushButton>(window, "buttonLogin")->click();
+    if (!waitFor([&] { return window.isLoggedIn(); }, 10000) || !simulator.takeLineBytes(1)) {
+        out << "login failed" << Qt::endl;
+        return false;
+    }
+
+    for (int run = 0; run < runs; ++run) {
+        fillConfiguration(window);
+        for (auto [figures, button] :
+            { std::pair { transmit, "buttonTransmit" }, std::pair { receive, "buttonRequest" } }) {
+            QString failure;
+            const std::optional<qint64> ns = runSequence(window, button, &failure);
+            const std::optional<qint64> bytes = simulator.takeLineBytes(commands);
+            if (!ns || !bytes) {
+                // Leave the run out, and start the next one on a clean line.
+                out << "  " << button << " run " << run + 1 << " lost: "
+                    << (failure.isEmpty() ? QStringLiteral("frame log incomplete") : failure)
+                    << Qt::endl;
+                ++figures->lostRuns;
+                waitFor([] { return false; }, 500);
+                simulator.takeLineBytes(0);
+                window.openSelectedPort();
+                continue;
+            }
+            figures->wallMs << *ns / 1e6;
+            figures->lineBytes = *bytes;
+        }
+    }
+    return true;
+}
+
+void print(const char *name, const Figures &paced, const Figures &unpaced)
+{
+    const double wireMs = paced.lineBytes * bitsPerByte * 1000.0 / baud;
+    const double wallMs = median(paced.wallMs);
+    out << QStringLiteral("%1 %2 %3 %4 %5 %6")
+               .arg(QLatin1String(name), -9)
+               .arg(paced.lineBytes, 6)
+               .arg(wireMs, 9, 'f', 1)
+               .arg(wallMs, 9, 'f', 1)
+               .arg(wireMs > 0 ? wallMs / wireMs : 0.0, 7, 'f', 3)
+               .arg(median(unpaced.wallMs), 11, 'f', 1)
+        << Qt::endl;
+    if (paced.lostRuns + unpaced.lostRuns > 0) {
+        out << QStringLiteral("          (%1 paced and %2 unpaced runs lost, left out)")
+                   .arg(paced.lostRuns)
+                   .arg(unpaced.lostRuns)
+            << Qt::endl;
+    }
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    const QString program = simulatorPath(arguments);
+    const int runs = arguments.size() > 2 ? qMax(1, arguments.at(2).toInt()) : 5;
+    // The link's frame dumps are no part of the figures.
+    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+
+    Figures pacedTransmit, pacedReceive, unpacedTransmit, unpacedReceive;
+    if (!measure(program, { QStringLiteral("--baud"), QString::number(baud) }, runs, &pacedTransmit,
+            &pacedReceive)
+        || !measure(program, {}, runs, &unpacedTransmit, &unpacedReceive))
+        return 1;
+
+    out << QStringLiteral("%1 commands each way through the main window, median of %2 runs")
+               .arg(commands)
+               .arg(runs)
+        << Qt::endl
+        << QStringLiteral("paced: vxsim --baud %1; wire: bytes both ways x %2 bits / %1 baud")
+               .arg(baud)
+               .arg(bitsPerByte)
+        << Qt::endl
+        << "          bytes   wire ms  paced ms   ratio  unpaced ms" << Qt::endl;
+    print("transmit", pacedTransmit, unpacedTransmit);
+    print("receive", pacedReceive, unpacedReceive);
+    out << "goals: ratio <= 1.25, unpaced < 100 ms" << Qt::endl;
+    return 0;
+}

@@ -287,6 +287,34 @@ wurde unterbrochen (%2).</translation>
         <source>Eingabefehler</source>
         <translation>Eingabefehler</translation>
     </message>
+    <message>
+        <source>Datei speichern</source>
+        <translation>Datei speichern</translation>
+    </message>
+    <message>
+        <source>Vx-Configuration (*.tml)</source>
+        <translation>Vx-Configuration (*.tml)</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht gespeichert werden.</source>
+        <translation>Die Datei %1 konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Datei laden</source>
+        <translation>Datei laden</translation>
+    </message>
+    <message>
+        <source>Alte Einstellungen importieren</source>
+        <translation>Alte Einstellungen importieren</translation>
+    </message>
+    <message>
+        <source>VXA 2.0 Einstellung (*.cvx)</source>
+        <translation>VXA 2.0 Einstellung (*.cvx)</translation>
+    </message>
+    <message>
+        <source>Importieren</source>
+        <translation>Importieren</translation>
+    </message>
 </context>
 <context>
     <name>MasterWidget</name>

@@ -287,6 +287,34 @@ was interrupted (%2).</translation>
         <source>Eingabefehler</source>
         <translation>Input error</translation>
     </message>
+    <message>
+        <source>Datei speichern</source>
+        <translation>Save file</translation>
+    </message>
+    <message>
+        <source>Vx-Configuration (*.tml)</source>
+        <translation>Vx-Configuration (*.tml)</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht gespeichert werden.</source>
+        <translation>The file %1 could not be saved.</translation>
+    </message>
+    <message>
+        <source>Datei laden</source>
+        <translation>Load file</translation>
+    </message>
+    <message>
+        <source>Alte Einstellungen importieren</source>
+        <translation>Import old settings</translation>
+    </message>
+    <message>
+        <source>VXA 2.0 Einstellung (*.cvx)</source>
+        <translation>VXA 2.0 settings (*.cvx)</translation>
+    </message>
+    <message>
+        <source>Importieren</source>
+        <translation>Import</translation>
+    </message>
 </context>
 <context>
     <name>MasterWidget</name>

@@ -109,6 +109,7 @@ private:
     QString entryName(int entry) const;
     void openProgressDialog(void (MainWindow::*cancelSlot)());
     void advanceProgress();
+    void showProcess(const QString &text);
     // --- end transfer unit ---
 
     // --- files unit (mainwindowfiles.cpp) ---

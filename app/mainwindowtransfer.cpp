@@ -83,6 +83,12 @@ void MainWindow::advanceProgress()
         progressDialog->setCurrentProgress(progressDialog->currentProgress() + 1);
 }
 
+void MainWindow::showProcess(const QString &text)
+{
+    if (progressDialog)
+        progressDialog->setCurrentProcess(text);
+}
+
 // --- Transmit ---
 
 void MainWindow::transmitClicked()
@@ -112,34 +118,30 @@ void MainWindow::transmitProcessor()
 
     const int entry = transmitAttendee;
     const QString name = entryName(entry) + QLatin1String(" -> ");
-    auto setLabel = [this](const QString &text) {
-        if (progressDialog)
-            progressDialog->setCurrentProcess(text);
-    };
 
     switch (transmitStep) {
     case SendRedirectTime:
-        setLabel(tr("Rufsignalisierung"));
+        showProcess(tr("Rufsignalisierung"));
         serial->TransmitCallRedirectTime(byte(ui->spinRedirect->value()), false);
         break;
     case SendMaxCallTime:
-        setLabel(tr("Maximale Rufweiterschaltung"));
+        showProcess(tr("Maximale Rufweiterschaltung"));
         serial->TransmitCallRedirectTime(byte(ui->spinMaxCall->value()), true);
         break;
     case SendCallNumber1:
-        setLabel(name + tr("Rufnummer 1"));
+        showProcess(name + tr("Rufnummer 1"));
         serial->TransmitCallNumber(byte(entry), callNumber(entry, 1).toLatin1(), 1);
         break;
     case SendCallNumber2:
-        setLabel(name + tr("Rufnummer 2"));
+        showProcess(name + tr("Rufnummer 2"));
         serial->TransmitCallNumber(byte(entry), callNumber(entry, 2).toLatin1(), 2);
         break;
     case SendStatusByte:
-        setLabel(name + tr("Status Byte"));
+        showProcess(name + tr("Status Byte"));
         serial->TransmitStatusByte(byte(entry), statusByte(entry));
         break;
     case SendBusAddress: {
-        setLabel(name + tr("Bus-Adresse"));
+        showProcess(name + tr("Bus-Adresse"));
         // Letter first (B12): the letter is the flat, the number the etage.
         const QString address = busAddress(entry);
         const QByteArray flat = address.left(1).toLatin1();
@@ -238,34 +240,30 @@ void MainWindow::receiveProcessor()
 
     const int entry = receiveAttendee;
     const QString name = entryName(entry) + QLatin1String(" -> ");
-    auto setLabel = [this](const QString &text) {
-        if (progressDialog)
-            progressDialog->setCurrentProcess(text);
-    };
 
     switch (receiveStep) {
     case AskMaxCallTime:
-        setLabel(tr("Rufweiterleitung"));
+        showProcess(tr("Rufweiterleitung"));
         serial->RequestCallRedirectTime(true);
         break;
     case AskRedirectTime:
-        setLabel(tr("Rufsignalisierung"));
+        showProcess(tr("Rufsignalisierung"));
         serial->RequestCallRedirectTime(false);
         break;
     case AskCallNumber1:
-        setLabel(name + tr("Rufnummer 1"));
+        showProcess(name + tr("Rufnummer 1"));
         serial->RequestCallNumber(byte(entry), 1);
         break;
     case AskCallNumber2:
-        setLabel(name + tr("Rufnummer 2"));
+        showProcess(name + tr("Rufnummer 2"));
         serial->RequestCallNumber(byte(entry), 2);
         break;
     case AskStatusByte:
-        setLabel(name + tr("Status Byte"));
+        showProcess(name + tr("Status Byte"));
         serial->RequestStatusByte(byte(entry));
         break;
     case AskBusAddress:
-        setLabel(name + tr("Bus-Adresse"));
+        showProcess(name + tr("Bus-Adresse"));
         serial->RequestBusAddress(byte(entry));
         break;
     default:

@@ -4,9 +4,7 @@
 #include "windowdriver.h"
 
 #include "modalanswerer.h"
-#include "scriptedadapter.h"
-
-#include <memory>
+#include "transferfixture.h"
 
 namespace {
 
@@ -33,7 +31,7 @@ const QString duplicate
 
 Q_DECLARE_METATYPE(Entries)
 
-class TestInputCheck : public QObject
+class TestInputCheck : public QObject, private TransferFixture
 {
     Q_OBJECT
 
@@ -43,37 +41,18 @@ private slots:
 
     void attendeesChecked_data();
     void attendeesChecked();
-
-private:
-    std::unique_ptr<PtyPeer> peer;
-    std::unique_ptr<MainWindow> window;
-    std::unique_ptr<WindowDriver> driver;
-    std::unique_ptr<ScriptedAdapter> adapter;
 };
 
 void TestInputCheck::init()
 {
-    peer = std::make_unique<PtyPeer>();
-    QVERIFY(peer->isOpen());
-    qputenv("VXCONFIG_PORTS", peer->portName().toLocal8Bit());
-    window = std::make_unique<MainWindow>();
-    driver = std::make_unique<WindowDriver>(*window);
-    adapter = std::make_unique<ScriptedAdapter>(*peer);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
-
-    driver->logIn();
-    QTRY_VERIFY(window->isLoggedIn());
+    QVERIFY(openLoggedIn());
+    // The first command of a transmit shows that the check passed.
     adapter->setScript(ScriptedAdapter::silent());
-    adapter->frames.clear();
 }
 
 void TestInputCheck::cleanup()
 {
-    adapter.reset();
-    driver.reset();
-    window.reset();
-    peer.reset();
+    closeAll();
 }
 
 void TestInputCheck::attendeesChecked_data()

@@ -4,12 +4,11 @@
 #include "windowdriver.h"
 
 #include "modalanswerer.h"
-#include "scriptedadapter.h"
+#include "transferfixture.h"
 
 #include <QPointer>
 
 #include <array>
-#include <memory>
 
 namespace {
 
@@ -99,7 +98,7 @@ void fillOtherValues(const WindowDriver &d)
 
 } // namespace
 
-class TestReceive : public QObject
+class TestReceive : public QObject, private TransferFixture
 {
     Q_OBJECT
 
@@ -115,37 +114,19 @@ private slots:
     void loggedOutRequestsNothing();
 
 private:
-    std::unique_ptr<PtyPeer> peer;
-    std::unique_ptr<MainWindow> window;
-    std::unique_ptr<WindowDriver> driver;
-    std::unique_ptr<ScriptedAdapter> adapter;
     AdapterValues values;
 };
 
 void TestReceive::init()
 {
-    peer = std::make_unique<PtyPeer>();
-    QVERIFY(peer->isOpen());
-    qputenv("VXCONFIG_PORTS", peer->portName().toLocal8Bit());
-    window = std::make_unique<MainWindow>();
-    driver = std::make_unique<WindowDriver>(*window);
-    adapter = std::make_unique<ScriptedAdapter>(*peer);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-
-    driver->logIn();
-    QTRY_VERIFY(window->isLoggedIn());
-    adapter->frames.clear();
+    QVERIFY(openLoggedIn());
     values = AdapterValues();
     adapter->setScript([this](int, const Frame &request) { return values.answer(request); });
 }
 
 void TestReceive::cleanup()
 {
-    adapter.reset();
-    driver.reset();
-    window.reset();
-    peer.reset();
+    closeAll();
 }
 
 void TestReceive::readsWholeConfiguration()

@@ -4,11 +4,9 @@
 #include "windowdriver.h"
 
 #include "modalanswerer.h"
-#include "scriptedadapter.h"
+#include "transferfixture.h"
 
 #include <QPointer>
-
-#include <memory>
 
 namespace {
 
@@ -95,7 +93,7 @@ const QString transferFailed
 
 } // namespace
 
-class TestTransmit : public QObject
+class TestTransmit : public QObject, private TransferFixture
 {
     Q_OBJECT
 
@@ -112,36 +110,16 @@ private slots:
     void restartWhileRunning_data();
     void restartWhileRunning();
     void loggedOutChecksNothing();
-
-private:
-    std::unique_ptr<PtyPeer> peer;
-    std::unique_ptr<MainWindow> window;
-    std::unique_ptr<WindowDriver> driver;
-    std::unique_ptr<ScriptedAdapter> adapter;
 };
 
 void TestTransmit::init()
 {
-    peer = std::make_unique<PtyPeer>();
-    QVERIFY(peer->isOpen());
-    qputenv("VXCONFIG_PORTS", peer->portName().toLocal8Bit());
-    window = std::make_unique<MainWindow>();
-    driver = std::make_unique<WindowDriver>(*window);
-    adapter = std::make_unique<ScriptedAdapter>(*peer);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-
-    driver->logIn();
-    QTRY_VERIFY(window->isLoggedIn());
-    adapter->frames.clear();
+    QVERIFY(openLoggedIn());
 }
 
 void TestTransmit::cleanup()
 {
-    adapter.reset();
-    driver.reset();
-    window.reset();
-    peer.reset();
+    closeAll();
 }
 
 void TestTransmit::sendsWholeConfiguration()

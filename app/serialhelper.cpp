@@ -7,6 +7,8 @@
 
 #include <initializer_list>
 
+#include <poll.h>
+
 namespace {
 
 // How long a receive step waits for the rest of a frame or for an answer.
@@ -45,8 +47,11 @@ SerialHelper::SerialHelper(QObject *parent)
     connect(
         port, &QSerialPort::readyRead, this, &SerialHelper::ReadSerialData, Qt::DirectConnection);
     connect(port, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
-        if (error == QSerialPort::ResourceError
-            || (error == QSerialPort::ReadError && ++deadPortSigns >= DeadPortLimit))
+        // QtSerialPort derives the error from a stale errno when a read finds
+        // nothing, so a ResourceError alone does not prove the device is gone.
+        if (error != QSerialPort::ResourceError && error != QSerialPort::ReadError)
+            return;
+        if (isHungUp() || ++deadPortSigns >= DeadPortLimit)
             failPort();
     });
 }
@@ -305,6 +310,14 @@ void SerialHelper::dispatch(byte command, const QByteArray &data)
     default:
         break;
     }
+}
+
+bool SerialHelper::isHungUp() const
+{
+    if (!port->isOpen())
+        return false;
+    pollfd watch{port->handle(), POLLIN, 0};
+    return ::poll(&watch, 1, 0) > 0 && (watch.revents & (POLLHUP | POLLERR | POLLNVAL));
 }
 
 void SerialHelper::failPort()

@@ -104,6 +104,7 @@ protected:
 private:
     bool transmit(byte command, const QByteArray &payload = {});
     void dispatch(byte command, const QByteArray &data);
+    bool isHungUp() const;
     void failPort();
 
     QSerialPort *port;

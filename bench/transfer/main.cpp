@@ -6,6 +6,7 @@
 //   bench_transfer [path/to/vxsim] [runs]
 
 #include "mainwindow.h"
+#include "namedchild.h"
 #include "progressdialog.h"
 
 #include <QApplication>
@@ -112,15 +113,6 @@ public:
 private:
     QByteArray log;
 };
-
-template<typename T>
-T *child(const QWidget &parent, const char *name)
-{
-    T *widget = parent.findChild<T *>(QLatin1String(name));
-    if (!widget)
-        qFatal("no widget %s", name);
-    return widget;
-}
 
 // The longest values the fields take, so the frames are as long as they get.
 void fillConfiguration(MainWindow &window)

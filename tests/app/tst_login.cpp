@@ -4,6 +4,7 @@
 
 #include "mainwindow.h"
 #include "modalanswerer.h"
+#include "namedchild.h"
 #include "ptypeer.h"
 
 #include <QComboBox>
@@ -22,15 +23,6 @@ const Frame logout{0x00, {}};
 Frame login(const QByteArray &digits)
 {
     return {0x00, digits};
-}
-
-template<typename T>
-T *child(const QWidget &parent, const char *name)
-{
-    T *widget = parent.findChild<T *>(QLatin1String(name));
-    if (!widget)
-        qFatal("no widget %s", name);
-    return widget;
 }
 
 bool looksLoggedIn(const MainWindow &window)

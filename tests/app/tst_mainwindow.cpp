@@ -4,6 +4,7 @@
 #include "languageapplication.h"
 #include "mainwindow.h"
 #include "modalanswerer.h"
+#include "namedchild.h"
 #include "portcombobox.h"
 
 #include <QCheckBox>
@@ -22,15 +23,6 @@
 namespace {
 
 const QString germanTitle = QStringLiteral("VX-Adapter Software  -  Version 3.1.0");
-
-template<typename T>
-T *child(const QWidget &parent, const char *name)
-{
-    T *widget = parent.findChild<T *>(QLatin1String(name));
-    if (!widget)
-        qFatal("no widget %s", name);
-    return widget;
-}
 
 } // namespace
 

@@ -16,15 +16,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
-
-template<typename T>
-T *child(const QObject &parent, const char *name)
-{
-    T *object = parent.findChild<T *>(QLatin1String(name));
-    if (!object)
-        qFatal("no child %s", name);
-    return object;
-}
+#include "namedchild.h"
 
 class WindowDriver
 {

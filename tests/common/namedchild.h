@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QObject>
+#include <QtGlobal>
+
+// The widget the forms give this object name; a missing one ends the test run
+// at once, since every later step would only fail more obscurely.
+template<typename T>
+T *child(const QObject &parent, const char *name)
+{
+    T *object = parent.findChild<T *>(QLatin1String(name));
+    if (!object)
+        qFatal("no child %s", name);
+    return object;
+}

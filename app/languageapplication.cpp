@@ -4,13 +4,12 @@
 
 LanguageApplication::LanguageApplication(int &argc, char **argv)
     : QApplication(argc, argv)
-{
-}
+{ }
 
 LanguageApplication::~LanguageApplication() = default;
 
-void LanguageApplication::loadTranslation(const QString &prefix, const QString &locale,
-                                          const QString &directory, bool replace)
+void LanguageApplication::loadTranslation(
+    const QString &prefix, const QString &locale, const QString &directory, bool replace)
 {
     if (replace && currentTranslator) {
         removeTranslator(currentTranslator);

@@ -16,14 +16,16 @@ QString versionSuffix()
         + QStringLiteral("1") + QLatin1Char('.') + QStringLiteral("0");
 }
 
-const char listStyle[] =
-    "QListView::item{background: #D4D0C8; border-top: 0.5px solid #e0e0e0; border-bottom: 0.5px "
-    "solid #e0e0e0;}QListView{show-decoration-selected: 0; background: #e0e0e0;}QLineEdit{border: "
-    "1px solid black; padding: 1px;}QCheckBox::indicator{border: 1px solid "
-    "black;}QCheckBox::indicator:hover{border-color: #404040;}QCheckBox::indicator:checked{"
-    "background-color: black; background-clip: content; padding: "
-    "2px;}QCheckBox::indicator:checked:hover{background-color: #404040; background-clip: content; "
-    "padding: 2px;}";
+const char listStyle[]
+    = "QListView::item{background: #D4D0C8; border-top: 0.5px solid #e0e0e0; border-bottom: 0.5px "
+      "solid #e0e0e0;}QListView{show-decoration-selected: 0; background: "
+      "#e0e0e0;}QLineEdit{border: "
+      "1px solid black; padding: 1px;}QCheckBox::indicator{border: 1px solid "
+      "black;}QCheckBox::indicator:hover{border-color: #404040;}QCheckBox::indicator:checked{"
+      "background-color: black; background-clip: content; padding: "
+      "2px;}QCheckBox::indicator:checked:hover{background-color: #404040; background-clip: "
+      "content; "
+      "padding: 2px;}";
 
 } // namespace
 
@@ -49,17 +51,17 @@ MainWindow::MainWindow(QWidget *parent)
 
     connect(ui->actionZur_cksetzen, &QAction::triggered, this, &MainWindow::actionResetDevice);
     connect(ui->actionMasterpasswort_ndern, &QAction::triggered, this,
-            &MainWindow::actionChangePassword);
+        &MainWindow::actionChangePassword);
     connect(ui->comboPort, &QComboBox::currentIndexChanged, this, &MainWindow::openSelectedPort);
     connect(ui->buttonLogin, &QPushButton::clicked, this, &MainWindow::loginClicked);
     connect(ui->buttonTransmit, &QPushButton::clicked, this, &MainWindow::transmitClicked);
     connect(ui->buttonRequest, &QPushButton::clicked, this, &MainWindow::requestClicked);
     connect(ui->actionEinstellungen_exportieren, &QAction::triggered, this,
-            &MainWindow::serializeExportData);
+        &MainWindow::serializeExportData);
     connect(ui->actionEinstellungen_importieren, &QAction::triggered, this,
-            &MainWindow::serializeImportData);
+        &MainWindow::serializeImportData);
     connect(ui->actionAlteEinstellungen_importieren, &QAction::triggered, this,
-            &MainWindow::serializeImportOldData);
+        &MainWindow::serializeImportOldData);
     connect(ui->actionBeenden, &QAction::triggered, this, &MainWindow::close);
     connect(ui->spinMaxCall, &QSpinBox::valueChanged, this, &MainWindow::validateCallTime);
     connect(ui->spinRedirect, &QSpinBox::valueChanged, this, &MainWindow::validateCallTime);

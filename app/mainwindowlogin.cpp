@@ -20,11 +20,11 @@ void MainWindow::createLink()
 void MainWindow::connectLink()
 {
     connect(serial, &SerialHelper::ReceiveCharacterMessage, ui->diagnostic,
-            &DiagnosticWidget::addContent);
+        &DiagnosticWidget::addContent);
     connect(serial, &SerialHelper::ReceiveAcknowledge, this, &MainWindow::receivedAck);
     connect(serial, &SerialHelper::ReceiveNoAcknowledge, this, &MainWindow::receivedNak);
-    connect(serial, &SerialHelper::ReceiveCallRedirectTime, this,
-            &MainWindow::receiveCallRedirectTime);
+    connect(
+        serial, &SerialHelper::ReceiveCallRedirectTime, this, &MainWindow::receiveCallRedirectTime);
     connect(serial, &SerialHelper::ReceiveCallNumber, this, &MainWindow::receiveCallNumber);
     connect(serial, &SerialHelper::ReceiveBusAddress, this, &MainWindow::receiveBusAddress);
     connect(serial, &SerialHelper::ReceiveStatusByte, this, &MainWindow::receiveStatusByte);
@@ -101,9 +101,8 @@ void MainWindow::actionChangePassword()
 
 void MainWindow::actionResetDevice()
 {
-    const auto answer
-        = QMessageBox::question(this, tr("VX-Adapter zurücksetzen"), messageResetQuestion,
-                                QMessageBox::Yes | QMessageBox::No);
+    const auto answer = QMessageBox::question(this, tr("VX-Adapter zurücksetzen"),
+        messageResetQuestion, QMessageBox::Yes | QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
     transmitReset();

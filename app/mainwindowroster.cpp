@@ -150,7 +150,7 @@ void MainWindow::resetConfiguration()
     Ui::MasterWidget *m = masterWidget->form();
     m->numberEdit1->clear();
     m->numberEdit2->clear();
-    for (QCheckBox *box : {m->nightBox, m->signalBox, m->callBox, m->priorityBox})
+    for (QCheckBox *box : { m->nightBox, m->signalBox, m->callBox, m->priorityBox })
         box->setChecked(false);
 
     for (AttendeeWidget *panel : std::as_const(attendees)) {
@@ -160,7 +160,7 @@ void MainWindow::resetConfiguration()
         a->addressEdit->clear();
         a->addressLabel->setAddressName(QStringLiteral("A1"));
         // featureBox keeps its state: it only folds the options away.
-        for (QCheckBox *box : {a->nightBox, a->signalBox, a->callBox, a->priorityBox})
+        for (QCheckBox *box : { a->nightBox, a->signalBox, a->callBox, a->priorityBox })
             box->setChecked(false);
     }
 }

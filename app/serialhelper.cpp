@@ -316,7 +316,7 @@ bool SerialHelper::isHungUp() const
 {
     if (!port->isOpen())
         return false;
-    pollfd watch{port->handle(), POLLIN, 0};
+    pollfd watch { port->handle(), POLLIN, 0 };
     return ::poll(&watch, 1, 0) > 0 && (watch.revents & (POLLHUP | POLLERR | POLLNVAL));
 }
 

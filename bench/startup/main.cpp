@@ -5,8 +5,8 @@
 #include "languageapplication.h"
 #include "mainwindow.h"
 
-#include <QFont>
 #include <QFile>
+#include <QFont>
 #include <QProcess>
 #include <QWindow>
 
@@ -89,9 +89,10 @@ int main(int argc, char **argv)
         env.insert(QStringLiteral("VXCONFIG_PORTS"), QString::fromLocal8Bit(name));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         process.setProcessEnvironment(env);
-        process.start(QString::fromLocal8Bit(argv[0]), {QStringLiteral("--child")});
+        process.start(QString::fromLocal8Bit(argv[0]), { QStringLiteral("--child") });
         if (!process.waitForFinished(30000) || process.exitCode() != 0) {
-            std::fprintf(stderr, "child run failed: %s\n", process.readAllStandardError().constData());
+            std::fprintf(
+                stderr, "child run failed: %s\n", process.readAllStandardError().constData());
             return 1;
         }
         const QList<QByteArray> figures = process.readAllStandardOutput().trimmed().split(' ');
@@ -99,9 +100,11 @@ int main(int argc, char **argv)
         memory.push_back(figures.value(1).toDouble());
     }
 
-    std::printf("start-up, process start to main window shown (median of %d): %.0f ms (goal < 300 ms)\n",
-                runs, median(startup));
-    std::printf("resident memory after start-up (median of %d):              %.1f MB (goal < 60 MB)\n",
-                runs, median(memory));
+    std::printf(
+        "start-up, process start to main window shown (median of %d): %.0f ms (goal < 300 ms)\n",
+        runs, median(startup));
+    std::printf(
+        "resident memory after start-up (median of %d):              %.1f MB (goal < 60 MB)\n",
+        runs, median(memory));
     return 0;
 }

@@ -18,11 +18,11 @@ namespace {
 
 using Frame = PtyPeer::Frame;
 
-const Frame logout{0x00, {}};
+const Frame logout { 0x00, {} };
 
 Frame login(const QByteArray &digits)
 {
-    return {0x00, digits};
+    return { 0x00, digits };
 }
 
 bool looksLoggedIn(const MainWindow &window)
@@ -31,9 +31,11 @@ bool looksLoggedIn(const MainWindow &window)
     const auto *button = child<QPushButton>(window, "buttonLogin");
     const bool green = label->styleSheet().contains(QLatin1String("background:green;"));
     const bool red = label->styleSheet().contains(QLatin1String("background:red;"));
-    if (green && label->text() == QLatin1String("Eingeloggt") && button->text() == QLatin1String("Logout"))
+    if (green && label->text() == QLatin1String("Eingeloggt")
+        && button->text() == QLatin1String("Logout"))
         return true;
-    if (red && label->text() == QLatin1String("Ausgeloggt") && button->text() == QLatin1String("Login"))
+    if (red && label->text() == QLatin1String("Ausgeloggt")
+        && button->text() == QLatin1String("Login"))
         return false;
     qFatal("mixed login look: %s / %s", qPrintable(label->text()), qPrintable(button->text()));
 }
@@ -116,9 +118,9 @@ void TestLogin::passwordOfWrongLengthSendsNothing()
 
     ModalAnswerer answerer;
     QTest::mouseClick(child<QPushButton>(window, "buttonLogin"), Qt::LeftButton);
-    QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Passwort")});
-    QCOMPARE(answerer.seen[0].text,
-             QStringLiteral("Kein Passwort oder zu kurzes Passwort eingegeben."));
+    QCOMPARE(answerer.titles(), QStringList { QStringLiteral("Passwort") });
+    QCOMPARE(
+        answerer.seen[0].text, QStringLiteral("Kein Passwort oder zu kurzes Passwort eingegeben."));
     QVERIFY(settle(*peer).isEmpty());
     QVERIFY(!looksLoggedIn(window));
 }
@@ -144,7 +146,7 @@ void TestLogin::loginAnswered()
     QTest::keyClicks(child<QLineEdit>(window, "passwordEdit"), password);
     QTest::mouseClick(child<QPushButton>(window, "buttonLogin"), Qt::LeftButton);
     QVERIFY(peer->waitForFrames(1));
-    QCOMPARE(peer->takeFrames(), QList<Frame>{login(digits)});
+    QCOMPARE(peer->takeFrames(), QList<Frame> { login(digits) });
     // Nothing changes until the adapter answers.
     QVERIFY(!looksLoggedIn(window));
 
@@ -158,9 +160,9 @@ void TestLogin::loginAnswered()
         QVERIFY(answerer.seen.isEmpty());
         QVERIFY(settle(*peer).isEmpty());
     } else {
-        QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Login")});
+        QCOMPARE(answerer.titles(), QStringList { QStringLiteral("Login") });
         // A refused login is followed by a logout.
-        QCOMPARE(settle(*peer), QList<Frame>{logout});
+        QCOMPARE(settle(*peer), QList<Frame> { logout });
         // Its answer finds nothing pending.
         peer->sendAck();
         QTest::qWait(100);
@@ -184,7 +186,7 @@ void TestLogin::logoutAnswered()
 
     QTest::mouseClick(child<QPushButton>(window, "buttonLogin"), Qt::LeftButton);
     QVERIFY(peer->waitForFrames(1));
-    QCOMPARE(peer->takeFrames(), QList<Frame>{logout});
+    QCOMPARE(peer->takeFrames(), QList<Frame> { logout });
     QVERIFY(looksLoggedIn(window));
 
     ModalAnswerer answerer;
@@ -219,8 +221,8 @@ void TestLogin::passwordChangeAnswered()
     window.actionChangePassword();
     QCOMPARE(dialogs.titles().size(), 1);
     QVERIFY(peer->waitForFrames(1));
-    const Frame change{0x01, QByteArray("\x05\x0a\x06\x07\x05\x0a\x06\x07", 8)};
-    QCOMPARE(peer->takeFrames(), QList<Frame>{change});
+    const Frame change { 0x01, QByteArray("\x05\x0a\x06\x07\x05\x0a\x06\x07", 8) };
+    QCOMPARE(peer->takeFrames(), QList<Frame> { change });
 
     ack ? peer->sendAck() : peer->sendNak();
     QTRY_COMPARE(dialogs.seen.size(), 2);
@@ -235,9 +237,9 @@ void TestLogin::passwordChangeNeedsLogin()
     MainWindow window;
     ModalAnswerer answerer;
     child<QAction>(window, "actionMasterpasswort_ndern")->trigger();
-    QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Einloggen")});
+    QCOMPARE(answerer.titles(), QStringList { QStringLiteral("Einloggen") });
     QCOMPARE(answerer.seen[0].text,
-             QStringLiteral("Sie müssen sich einloggen um den VX-Adapter zu konfigurieren."));
+        QStringLiteral("Sie müssen sich einloggen um den VX-Adapter zu konfigurieren."));
     QVERIFY(settle(*peer).isEmpty());
 }
 
@@ -291,9 +293,9 @@ void TestLogin::resetAsksFirst()
 
     ModalAnswerer answerer(yes ? QMessageBox::Yes : QMessageBox::No);
     child<QAction>(window, "actionZur_cksetzen")->trigger();
-    QCOMPARE(answerer.titles(), QStringList{QStringLiteral("VX-Adapter zurücksetzen")});
+    QCOMPARE(answerer.titles(), QStringList { QStringLiteral("VX-Adapter zurücksetzen") });
     QCOMPARE(answerer.seen[0].text,
-             QStringLiteral("Wollen Sie alle im Gerät gespeicherten Daten löschen?"));
+        QStringLiteral("Wollen Sie alle im Gerät gespeicherten Daten löschen?"));
 
     const QList<Frame> sent = settle(*peer);
     if (yes) {
@@ -311,7 +313,8 @@ void TestLogin::resetAsksFirst()
 void TestLogin::otherPortKeepsLogin()
 {
     PtyPeer second;
-    qputenv("VXCONFIG_PORTS", (peer->portName() + QLatin1Char(':') + second.portName()).toLocal8Bit());
+    qputenv(
+        "VXCONFIG_PORTS", (peer->portName() + QLatin1Char(':') + second.portName()).toLocal8Bit());
     MainWindow window;
     logIn(window);
 
@@ -325,7 +328,7 @@ void TestLogin::otherPortKeepsLogin()
     // The newly opened port is the one the window talks to now.
     QTest::mouseClick(child<QPushButton>(window, "buttonLogin"), Qt::LeftButton);
     QVERIFY(second.waitForFrames(1));
-    QCOMPARE(second.takeFrames(), QList<Frame>{logout});
+    QCOMPARE(second.takeFrames(), QList<Frame> { logout });
     QVERIFY(settle(*peer).isEmpty());
 }
 
@@ -338,7 +341,7 @@ void TestLogin::closeLogsOutBeforeThePortCloses()
         window.close();
     }
     QVERIFY(peer->waitForFrames(1));
-    QCOMPARE(peer->takeFrames(), QList<Frame>{logout});
+    QCOMPARE(peer->takeFrames(), QList<Frame> { logout });
 }
 
 void TestLogin::lostPortWarnsOnce()
@@ -347,7 +350,7 @@ void TestLogin::lostPortWarnsOnce()
     ModalAnswerer answerer;
     peer->close();
     QTest::qWait(500);
-    QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Serielle Schnittstelle")});
+    QCOMPARE(answerer.titles(), QStringList { QStringLiteral("Serielle Schnittstelle") });
 }
 
 QTEST_MAIN(TestLogin)

@@ -82,7 +82,8 @@ void TestMainWindow::callTimeRule_data()
 
     QTest::newRow("max 31 over 30 corrected to 32") << 60 << 30 << true << 31 << 1 << 32 << 30;
     QTest::newRow("max 32 over 30 accepted") << 60 << 30 << true << 32 << 0 << 32 << 30;
-    QTest::newRow("redirect 59 under 60 corrected to 58") << 60 << 30 << false << 59 << 1 << 60 << 58;
+    QTest::newRow("redirect 59 under 60 corrected to 58")
+        << 60 << 30 << false << 59 << 1 << 60 << 58;
     QTest::newRow("redirect 58 under 60 accepted") << 60 << 30 << false << 58 << 0 << 60 << 58;
     QTest::newRow("redirect 98 leaves no valid max") << 99 << 98 << true << 50 << 2 << 99 << 98;
     QTest::newRow("max 1 leaves no valid redirect") << 1 << 0 << false << 5 << 2 << 1 << 0;
@@ -114,8 +115,9 @@ void TestMainWindow::callTimeRule()
     QCOMPARE(answerer.seen.size(), boxes);
     for (const auto &seen : answerer.seen) {
         QCOMPARE(seen.title, QStringLiteral("Konfiguration"));
-        QCOMPARE(seen.text, QStringLiteral("Die Maximale Rufsignalisierung muss größer als die "
-                                           "Rufweiterschaltung sein."));
+        QCOMPARE(seen.text,
+            QStringLiteral("Die Maximale Rufsignalisierung muss größer als die "
+                           "Rufweiterschaltung sein."));
     }
     QCOMPARE(spinMaxCall->value(), finalMaxCall);
     QCOMPARE(spinRedirect->value(), finalRedirect);
@@ -238,11 +240,16 @@ void TestMainWindow::busAddressIsLetterFirst_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("address");
 
-    QTest::newRow("letter first") << "C12" << "C12";
-    QTest::newRow("digit first") << "5A" << "A5";
-    QTest::newRow("two digits first") << "12B" << "B12";
-    QTest::newRow("blank inside") << "A 5" << "A5";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("letter first") << "C12"
+                                  << "C12";
+    QTest::newRow("digit first") << "5A"
+                                 << "A5";
+    QTest::newRow("two digits first") << "12B"
+                                      << "B12";
+    QTest::newRow("blank inside") << "A 5"
+                                  << "A5";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestMainWindow::busAddressIsLetterFirst()
@@ -284,7 +291,7 @@ void TestMainWindow::resetConfigurationKeepsCallTimeRule()
     ModalAnswerer answerer;
     window.resetConfiguration();
 
-    QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Konfiguration")});
+    QCOMPARE(answerer.titles(), QStringList { QStringLiteral("Konfiguration") });
     QCOMPARE(spinMaxCall->value(), 72);
     QCOMPARE(spinRedirect->value(), 30);
     QCOMPARE(window.statusByte(0), byte(0));
@@ -310,20 +317,20 @@ void TestMainWindow::startWithoutAnyPort()
     QCOMPARE(answerer.seen[0].className, QStringLiteral("QMessageBox"));
     QCOMPARE(answerer.seen[0].title, QStringLiteral("Serielle Schnittstelle"));
     QCOMPARE(answerer.seen[0].text,
-             QStringLiteral("Die serielle Schnittstelle \nkonnte nicht geöffnet werden."));
+        QStringLiteral("Die serielle Schnittstelle \nkonnte nicht geöffnet werden."));
 }
 
 void TestMainWindow::portsNamedTypedAndRefreshed()
 {
-    static QStringList enumerated{QStringLiteral("ttyS0")};
+    static QStringList enumerated { QStringLiteral("ttyS0") };
     PortComboBox::setEnumerator([] { return enumerated; });
     const QByteArray saved = qgetenv("VXCONFIG_PORTS");
     qputenv("VXCONFIG_PORTS", saved + ":/dev/null-adapter");
 
     MainWindow window;
     auto *combo = child<PortComboBox>(window, "comboPort");
-    QStringList expected{QString::fromLocal8Bit(saved), QStringLiteral("/dev/null-adapter"),
-                         QStringLiteral("ttyS0")};
+    QStringList expected { QString::fromLocal8Bit(saved), QStringLiteral("/dev/null-adapter"),
+        QStringLiteral("ttyS0") };
     auto entries = [combo] {
         QStringList list;
         for (int i = 0; i < combo->count(); ++i)
@@ -339,7 +346,7 @@ void TestMainWindow::portsNamedTypedAndRefreshed()
     QTest::keyClicks(combo->lineEdit(), QStringLiteral("/dev/vx-typed"));
     QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
     QCOMPARE(combo->currentText(), QStringLiteral("/dev/vx-typed"));
-    QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Serielle Schnittstelle")});
+    QCOMPARE(answerer.titles(), QStringList { QStringLiteral("Serielle Schnittstelle") });
     QVERIFY(answerer.seen[0].text.contains(QLatin1String("/dev/vx-typed")));
 
     // A new adapter appears when the list is opened; the choice stays and is

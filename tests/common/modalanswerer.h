@@ -26,7 +26,7 @@ public:
     // For a QMessageBox, the button to press; any other dialog is handed to
     // the handler, or rejected when there is none.
     explicit ModalAnswerer(QMessageBox::StandardButton button = QMessageBox::Ok,
-                           std::function<void(QWidget *)> handler = {})
+        std::function<void(QWidget *)> handler = {})
         : button(button)
         , handler(std::move(handler))
     {
@@ -54,7 +54,7 @@ private:
         if (!modal || modal == last)
             return;
         last = modal;
-        Seen s{QString::fromLatin1(modal->metaObject()->className()), modal->windowTitle(), {}};
+        Seen s { QString::fromLatin1(modal->metaObject()->className()), modal->windowTitle(), {} };
         if (auto *box = qobject_cast<QMessageBox *>(modal)) {
             s.text = box->text();
             seen << s;

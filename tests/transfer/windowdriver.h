@@ -8,6 +8,7 @@
 #include "mainwindow.h"
 #include "progressdialog.h"
 
+#include "namedchild.h"
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -16,7 +17,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
-#include "namedchild.h"
 
 class WindowDriver
 {

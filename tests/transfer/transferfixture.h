@@ -3,6 +3,7 @@
 // A main window logged in to a scripted adapter on a fresh pseudo-terminal,
 // for the init() and cleanup() of the transfer tests.
 
+#include "modalanswerer.h"
 #include "scriptedadapter.h"
 #include "windowdriver.h"
 
@@ -36,6 +37,24 @@ protected:
         driver.reset();
         window.reset();
         peer.reset();
+    }
+
+    // Logged out again, a click on the button must only ask for the login:
+    // no frame, no progress dialog.
+    void expectLoginRequired(void (WindowDriver::*click)() const)
+    {
+        driver->logIn(); // the button logs out while logged in
+        QTRY_VERIFY(!window->isLoggedIn());
+        adapter->frames.clear();
+
+        ModalAnswerer answerer;
+        ((*driver).*click)();
+        QCOMPARE(answerer.titles(), QStringList { QStringLiteral("Einloggen") });
+        QCOMPARE(answerer.seen[0].text,
+            QStringLiteral("Sie müssen sich einloggen um den VX-Adapter zu konfigurieren."));
+        QTest::qWait(200);
+        QVERIFY(adapter->frames.isEmpty());
+        QVERIFY(!driver->progressDialog());
     }
 
     std::unique_ptr<PtyPeer> peer;

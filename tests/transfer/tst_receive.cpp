@@ -298,18 +298,7 @@ void TestReceive::cancelStopsRequests()
 void TestReceive::loggedOutRequestsNothing()
 {
     adapter->setScript(ScriptedAdapter::acknowledgeAll());
-    driver->logIn(); // the button logs out while logged in
-    QTRY_VERIFY(!window->isLoggedIn());
-    adapter->frames.clear();
-
-    ModalAnswerer answerer;
-    driver->clickRequest();
-    QCOMPARE(answerer.titles(), QStringList { QStringLiteral("Einloggen") });
-    QCOMPARE(answerer.seen[0].text,
-        QStringLiteral("Sie müssen sich einloggen um den VX-Adapter zu konfigurieren."));
-    QTest::qWait(200);
-    QVERIFY(adapter->frames.isEmpty());
-    QVERIFY(!driver->progressDialog());
+    expectLoginRequired(&WindowDriver::clickRequest);
 }
 
 QTEST_MAIN(TestReceive)

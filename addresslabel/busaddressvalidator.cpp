@@ -1,6 +1,6 @@
 #include "busaddressvalidator.h"
 
-#include <QRegularExpression>
+#include "kelvoaddress.h"
 
 #include <algorithm>
 
@@ -55,9 +55,7 @@ QValidator::State BusAddressValidator::validate(QString &input, int &pos) const
     if (m_rules == ProgramRules && std::any_of(input.cbegin(), input.cend(), isForeignLetter))
         return Invalid;
 
-    static const QRegularExpression pattern(
-        QRegularExpression::anchoredPattern(QStringLiteral("([A-I])(\\d{1,2})|(\\d{1,2})([A-I])")));
-    const QRegularExpressionMatch match = pattern.match(input);
+    const QRegularExpressionMatch match = KelvoAddress::pattern().match(input);
     const QStringView numberText
         = match.capturedLength(2) > 0 ? match.capturedView(2) : match.capturedView(3);
     if (numberText.toInt() > maximumAddressNumber)

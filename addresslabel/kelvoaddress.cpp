@@ -1,6 +1,6 @@
 #include "kelvoaddress.h"
 
-#include <QRegularExpression>
+#include <algorithm>
 
 KelvoAddress::KelvoAddress(const QString &name)
 {
@@ -12,9 +12,7 @@ void KelvoAddress::setAddressName(const QString &name)
     if (name.isEmpty())
         return;
 
-    static const QRegularExpression pattern(
-        QRegularExpression::anchoredPattern(QStringLiteral("([A-I])(\\d{1,2})|(\\d{1,2})([A-I])")));
-    const QRegularExpressionMatch match = pattern.match(name);
+    const QRegularExpressionMatch match = pattern().match(name);
     if (!match.hasMatch())
         return;
 
@@ -54,4 +52,29 @@ KelvoAddress::Positions KelvoAddress::convertName(const QString &name)
     KelvoAddress address(QStringLiteral("A1"));
     address.setAddressName(name);
     return address.dippPosition();
+}
+
+const QRegularExpression &KelvoAddress::pattern()
+{
+    static const QRegularExpression address(
+        QRegularExpression::anchoredPattern(QStringLiteral("([A-I])(\\d{1,2})|(\\d{1,2})([A-I])")));
+    return address;
+}
+
+QString KelvoAddress::letterFirst(const QString &text)
+{
+    QString address = text;
+    if (!address.isEmpty() && address.front().isDigit())
+        address = address.back() + address.chopped(1);
+    address.remove(QLatin1Char(' '));
+    return address;
+}
+
+bool KelvoAddress::fitsSwitches(const QString &text)
+{
+    const KelvoAddress address(text);
+    if (address.addressName().isEmpty())
+        return false;
+    const Positions positions = address.dippPosition();
+    return std::all_of(positions.cbegin(), positions.cend(), [](unsigned p) { return p <= 2; });
 }

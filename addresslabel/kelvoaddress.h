@@ -2,6 +2,7 @@
 
 #include "kelvoaddresslabel_export.h"
 
+#include <QRegularExpression>
 #include <QString>
 
 #include <array>
@@ -39,6 +40,18 @@ public:
     static QString convertPosition(const Positions &position);
     // Positions for the given text; all zero (A1) if it does not decompose.
     static Positions convertName(const QString &name);
+
+    // The one text pattern of an address, matched against the whole text:
+    // captures 1 and 2 hold letter and number of A12, 3 and 4 number and
+    // letter of 12A.
+    static const QRegularExpression &pattern();
+    // The letter-first form the adapter and the files take: a text that
+    // begins with a digit has its last character moved to the front (12B to
+    // B12), then every blank is removed.
+    static QString letterFirst(const QString &text);
+    // Whether the text is an address the five switches can set: a letter A to
+    // I and a number 1 to 27, in either order.
+    static bool fitsSwitches(const QString &text);
 
 private:
     QString m_addressName;

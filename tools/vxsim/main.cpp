@@ -2,7 +2,7 @@
 // program without the hardware. Prints the path of its serial end as the first
 // line on stdout; the program opens that path as its port.
 
-#include "serialhelper.h"
+#include "protocol.h"
 #include "simulator.h"
 
 #include <QCommandLineParser>

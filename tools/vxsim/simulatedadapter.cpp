@@ -1,6 +1,6 @@
 #include "simulatedadapter.h"
 
-#include "serialhelper.h"
+#include "protocol.h"
 
 #include <utility>
 

@@ -2,7 +2,7 @@
 
 #include "communicationpackage.h"
 #include "ptyline.h"
-#include "serialhelper.h"
+#include "protocol.h"
 
 #include <QFile>
 #include <QTimer>

@@ -5,8 +5,6 @@
 #include <QSerialPort>
 #include <QtDebug>
 
-#include <initializer_list>
-
 #include <poll.h>
 
 namespace {
@@ -23,15 +21,6 @@ constexpr int DeadPortLimit = 64;
 // Enough for any frame still queued at 9600 baud when the port is closed.
 constexpr int CloseDrainMs = 500;
 
-// QByteArray has no list constructor: {a, b} would make a copies of b.
-QByteArray payloadOf(std::initializer_list<byte> values)
-{
-    QByteArray payload;
-    for (byte value : values)
-        payload.append(char(value));
-    return payload;
-}
-
 byte payloadByte(const QByteArray &data, int index)
 {
     return index < data.size() ? byte(data.at(index)) : byte(0);
@@ -40,7 +29,7 @@ byte payloadByte(const QByteArray &data, int index)
 } // namespace
 
 SerialHelper::SerialHelper(QObject *parent)
-    : QObject(parent)
+    : AdapterLink(parent)
     , port(new QSerialPort(this))
     , receiver(new CommunicationPackage(this))
 {
@@ -58,6 +47,16 @@ SerialHelper::SerialHelper(QObject *parent)
 
 SerialHelper::~SerialHelper() = default;
 
+bool SerialHelper::sendFrame(const Frame &frame)
+{
+    return transmit(frame);
+}
+
+QString SerialHelper::portName() const
+{
+    return port->portName();
+}
+
 void SerialHelper::signalStatus(const QString &s, const QDateTime &d)
 {
     Q_UNUSED(d)
@@ -66,99 +65,91 @@ void SerialHelper::signalStatus(const QString &s, const QDateTime &d)
 
 bool SerialHelper::TransmitStatusByte(byte attendee, byte statusbyte)
 {
-    return transmit(LinkCommand::StatusByte, payloadOf({ attendee, statusbyte }));
+    return transmit(Frames::statusByte(attendee, statusbyte));
 }
 
 bool SerialHelper::TransmitCallNumber(byte attendee, const QByteArray &callnumber, byte number)
 {
-    return transmit(
-        LinkCommand::CallNumber, payloadOf({ attendee, number }) + EncodeDigits(callnumber));
+    return transmit(Frames::callNumber(attendee, callnumber, number));
 }
 
 bool SerialHelper::TransmitBusAddress(
     byte attendee, const QByteArray &etage, const QByteArray &flat)
 {
-    bool ok = false;
-    int floor = etage.toInt(&ok, 10);
-    if (!ok)
-        floor = 0;
-    return transmit(LinkCommand::BusAddress, payloadOf({ attendee, byte(floor) }) + flat);
+    return transmit(Frames::busAddress(attendee, etage, flat));
 }
 
 bool SerialHelper::TransmitCallRedirectTime(byte time, bool max)
 {
-    CommunicationPackage package;
-    package.SetCommand(max ? LinkCommand::MaxCallTime : LinkCommand::CallRedirectTime);
-    package.SetData(QByteArray(1, char(time)));
-    package.CalculateChecksum();
-    const QByteArray frame = package.ToByteArray();
-    qDebug("Transmitted: %s", HexDump(frame).constData());
-    return WriteSerialData(frame);
+    const QByteArray wire = Frames::callRedirectTime(time, max).toWire();
+    qDebug("Transmitted: %s", HexDump(wire).constData());
+    return WriteSerialData(wire);
 }
 
+// The caller hands passwords over in the digit code already.
 bool SerialHelper::TransmitMasterPassword(const QByteArray &password)
 {
-    return transmit(LinkCommand::MasterPassword, password + password);
+    return transmit({ LinkCommand::MasterPassword, password + password });
 }
 
 bool SerialHelper::TransmitLogin(const QByteArray &password)
 {
-    return transmit(LinkCommand::Login, password);
+    return transmit({ LinkCommand::Login, password });
 }
 
 bool SerialHelper::TransmitLogout()
 {
-    return transmit(LinkCommand::Login);
+    return transmit(Frames::logout());
 }
 
 bool SerialHelper::TransmitAcknowledge()
 {
-    return transmit(LinkCommand::Acknowledge);
+    return transmit(Frames::acknowledge());
 }
 
 bool SerialHelper::TransmitNoAcknowledge()
 {
-    return transmit(LinkCommand::NoAcknowledge);
+    return transmit(Frames::noAcknowledge());
 }
 
 bool SerialHelper::TransmitReset()
 {
-    return transmit(LinkCommand::Reset, QByteArray(AdapterResetCode, sizeof AdapterResetCode));
+    return transmit(Frames::reset());
 }
 
 bool SerialHelper::TransmitLockAttendeePassword(byte attendee)
 {
-    return transmit(LinkCommand::LockAttendeePassword, QByteArray(1, char(attendee)));
+    return transmit(Frames::lockAttendeePassword(attendee));
 }
 
 bool SerialHelper::TransmitUnlockAttendeePassword(byte attendee)
 {
-    return transmit(LinkCommand::UnlockAttendeePassword, QByteArray(1, char(attendee)));
+    return transmit(Frames::unlockAttendeePassword(attendee));
 }
 
 bool SerialHelper::RequestStatusByte(byte attendee)
 {
-    return transmit(LinkCommand::ReadStatusByte, QByteArray(1, char(attendee)));
+    return transmit(Frames::requestStatusByte(attendee));
 }
 
 bool SerialHelper::RequestCallNumber(byte attendee, byte number)
 {
-    return transmit(LinkCommand::ReadCallNumber, payloadOf({ attendee, number }));
+    return transmit(Frames::requestCallNumber(attendee, number));
 }
 
 bool SerialHelper::RequestBusAddress(byte attendee)
 {
-    return transmit(LinkCommand::ReadBusAddress, QByteArray(1, char(attendee)));
+    return transmit(Frames::requestBusAddress(attendee));
 }
 
 bool SerialHelper::RequestMasterPassword()
 {
-    return transmit(LinkCommand::ReadMasterPassword);
+    return transmit(Frames::requestMasterPassword());
 }
 
 bool SerialHelper::RequestCallRedirectTime(bool max)
 {
-    return transmit(max ? LinkCommand::ReadMaxCallTime : LinkCommand::ReadCallRedirectTime);
+    return transmit(Frames::requestCallRedirectTime(max));
 }
 
 bool SerialHelper::SetComPort(const QString &portName)
@@ -268,17 +259,14 @@ bool SerialHelper::readFrame(QIODevice *device)
     return true;
 }
 
-bool SerialHelper::transmit(byte command, const QByteArray &payload)
+bool SerialHelper::transmit(const Frame &frame)
 {
-    CommunicationPackage package;
-    package.SetCommand(command);
-    package.SetData(payload);
-    package.CalculateChecksum();
-    return WriteSerialData(package.ToByteArray());
+    return WriteSerialData(frame.toWire());
 }
 
 void SerialHelper::dispatch(byte command, const QByteArray &data)
 {
+    emit frameReceived(Frame { command, data });
     switch (command) {
     case LinkCommand::ReadMasterPassword:
         emit ReceiveMasterPassword(data);
@@ -329,54 +317,4 @@ void SerialHelper::failPort()
     const QString name = port->portName();
     port->close();
     emit ReceivePortFailure(tr("Die Schnittstelle %1 ist nicht mehr erreichbar.").arg(name));
-}
-
-QByteArray EncodeDigits(const QByteArray &text)
-{
-    const int end = text.indexOf('\0');
-    QString digits = QString::fromLatin1(end >= 0 ? text.left(end) : text);
-    digits.remove(QLatin1Char(' '));
-    QByteArray encoded;
-    encoded.reserve(digits.size());
-    for (QChar c : std::as_const(digits)) {
-        const int value = c.digitValue();
-        encoded.append(char(value == 0 ? 10 : byte(value)));
-    }
-    return encoded;
-}
-
-QByteArray DecodeDigits(const QByteArray &digits)
-{
-    QByteArray text;
-    for (char c : digits) {
-        if (byte(c) == 0xFF)
-            return {};
-        if (byte(c) == 10)
-            text.append('0');
-        else
-            text.append(QByteArray::number(qint8(c)));
-    }
-    return text;
-}
-
-QByteArray DecodeBusAddress(const QByteArray &address)
-{
-    // Floors go up to 27; below '0' a floor byte cannot be a letter or digit,
-    // so everything up to 47 reads as a number.
-    QByteArray text;
-    for (char c : address) {
-        const byte value = byte(c);
-        if (value == 0xFE || value == '@')
-            return {};
-        if (value >= 1 && value <= 47)
-            text.append(QByteArray::number(value));
-        else
-            text.append(c);
-    }
-    return text;
-}
-
-QByteArray HexDump(const QByteArray &data)
-{
-    return data.isEmpty() ? QByteArray() : data.toHex(' ') + ' ';
 }

@@ -3,9 +3,9 @@
 
 #include "busaddressvalidator.h"
 #include "callnumbervalidator.h"
+#include "kelvoaddress.h"
 
 #include <QListWidgetItem>
-#include <QRegularExpression>
 
 AttendeeWidget::AttendeeWidget(int attendee, QListWidgetItem *item, QWidget *parent)
     : QWidget(parent)
@@ -58,9 +58,7 @@ void AttendeeWidget::updateDippAddress(const QString &name)
 
     // Anything short of a complete address (a lone letter or number, or a
     // trailing extra character) shows the switches' rest position.
-    static const QRegularExpression address(
-        QRegularExpression::anchoredPattern(QStringLiteral("([A-I]\\d{1,2})|(\\d{1,2}[A-I])")));
-    const QRegularExpressionMatch match = address.match(name);
+    const QRegularExpressionMatch match = KelvoAddress::pattern().match(name);
     m_ui->addressLabel->setAddressName(match.hasMatch() ? match.captured(0) : QStringLiteral("A1"));
 }
 

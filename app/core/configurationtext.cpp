@@ -4,6 +4,7 @@
 
 namespace {
 
+// lupdate finds the texts by their QT_TRANSLATE_NOOP markers.
 QString translate(const char *text)
 {
     return QCoreApplication::translate("ConfigurationText", text);
@@ -21,25 +22,27 @@ namespace ConfigurationText {
 
 QString entryName(int entry)
 {
-    return entry == Configuration::Master ? translate("Master")
-                                          : translate("Teilnehmer %1").arg(entry);
+    return entry == Configuration::Master
+        ? translate(QT_TRANSLATE_NOOP("ConfigurationText", "Master"))
+        : translate(QT_TRANSLATE_NOOP("ConfigurationText", "Teilnehmer %1")).arg(entry);
 }
 
 QString fieldName(ConfigurationField field)
 {
     switch (field) {
     case ConfigurationField::MaxCallTime:
-        return translate("Maximale Zeit der Rufsignalisierung");
+        return translate(
+            QT_TRANSLATE_NOOP("ConfigurationText", "Maximale Zeit der Rufsignalisierung"));
     case ConfigurationField::CallRedirectTime:
-        return translate("Zeit bis zur Rufweiterschaltung");
+        return translate(QT_TRANSLATE_NOOP("ConfigurationText", "Zeit bis zur Rufweiterschaltung"));
     case ConfigurationField::CallNumber1:
-        return translate("Rufnummer 1");
+        return translate(QT_TRANSLATE_NOOP("ConfigurationText", "Rufnummer 1"));
     case ConfigurationField::CallNumber2:
-        return translate("Rufnummer 2");
+        return translate(QT_TRANSLATE_NOOP("ConfigurationText", "Rufnummer 2"));
     case ConfigurationField::StatusByte:
-        return translate("Optionen");
+        return translate(QT_TRANSLATE_NOOP("ConfigurationText", "Optionen"));
     case ConfigurationField::BusAddress:
-        return translate("Kelvo-Adresse");
+        return translate(QT_TRANSLATE_NOOP("ConfigurationText", "Kelvo-Adresse"));
     }
     return QString();
 }
@@ -49,7 +52,8 @@ QString valueName(int entry, ConfigurationField field)
     if (isTime(field))
         return fieldName(field);
     //: "Rufnummer 2 von Teilnehmer 4"
-    return translate("%1 von %2").arg(fieldName(field), entryName(entry));
+    return translate(QT_TRANSLATE_NOOP("ConfigurationText", "%1 von %2"))
+        .arg(fieldName(field), entryName(entry));
 }
 
 } // namespace ConfigurationText

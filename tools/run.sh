@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds vxconfig and starts it against the built-in adapter simulator (vxsim,
-# master password 1234). With a real adapter: run build/bin/vxconfig from
-# build/bin and choose the port, or set VXCONFIG_PORTS=/dev/ttyUSB0.
+# master password 1234). With a real adapter: run build/bin/vxconfig and choose
+# the port, or set VXCONFIG_PORTS=/dev/ttyUSB0.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 source "$here/tools/setup-deps.sh"
@@ -13,9 +13,11 @@ if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; t
     exit 1
 fi
 
-cd "$build/bin"
+# The program finds its images and catalogues beside itself; it runs in the
+# caller's folder, where its file dialogs open.
+bin=$build/bin
 sim_out=$(mktemp)
-./vxsim --chatter 1 "$@" >"$sim_out" &
+"$bin/vxsim" --chatter 1 "$@" >"$sim_out" &
 sim=$!
 trap 'kill $sim 2>/dev/null; wait $sim 2>/dev/null; rm -f "$sim_out"' EXIT
 for _ in $(seq 50); do
@@ -28,4 +30,4 @@ if [ -z "$port" ]; then
     exit 1
 fi
 echo "Adapter simulator on $port (master password 1234)"
-VXCONFIG_PORTS="$port${VXCONFIG_PORTS:+:$VXCONFIG_PORTS}" ./vxconfig
+VXCONFIG_PORTS="$port${VXCONFIG_PORTS:+:$VXCONFIG_PORTS}" "$bin/vxconfig"

@@ -8,12 +8,16 @@
 #include <QListWidgetItem>
 
 AttendeeWidget::AttendeeWidget(int attendee, QListWidgetItem *item, QWidget *parent)
-    : QWidget(parent)
+    : EntryPanel(parent)
     , m_ui(std::make_unique<Ui::AttendeeWidget>())
     , m_attendeeNumber(attendee)
     , m_listItem(item)
 {
     m_ui->setupUi(this);
+    setFields({ m_ui->numberEdit1, m_ui->numberEdit2, m_ui->nightBox, m_ui->signalBox,
+        m_ui->callBox, m_ui->priorityBox });
+    watch(m_ui->addressEdit);
+    watch(m_ui->featureBox);
 
     // Only the device or a settings file sets this flag, never the user.
     m_ui->signalBox->setEnabled(false);
@@ -36,6 +40,44 @@ AttendeeWidget::AttendeeWidget(int attendee, QListWidgetItem *item, QWidget *par
 }
 
 AttendeeWidget::~AttendeeWidget() = default;
+
+QString AttendeeWidget::busAddressText() const
+{
+    return m_ui->addressEdit->text();
+}
+
+void AttendeeWidget::setBusAddress(const QString &address)
+{
+    m_ui->addressEdit->setText(address);
+    updateDippAddress(address);
+}
+
+byte AttendeeWidget::statusByte() const
+{
+    return EntryPanel::statusByte()
+        | (m_ui->featureBox->isChecked() ? StatusBit::ExtendedFeatures : 0);
+}
+
+void AttendeeWidget::setStatusByte(byte status)
+{
+    m_ui->featureBox->setChecked(status & StatusBit::ExtendedFeatures);
+    EntryPanel::setStatusByte(status);
+}
+
+QLineEdit *AttendeeWidget::editor(ConfigurationField field) const
+{
+    return field == ConfigurationField::BusAddress ? m_ui->addressEdit : EntryPanel::editor(field);
+}
+
+void AttendeeWidget::clearEntry()
+{
+    m_ui->numberEdit1->clear();
+    m_ui->numberEdit2->clear();
+    m_ui->addressEdit->clear();
+    m_ui->addressLabel->setAddressName(QStringLiteral("A1"));
+    // Only the four options: the extended functions just fold them away.
+    EntryPanel::setStatusByte(0);
+}
 
 void AttendeeWidget::ToggleFeatures(bool active)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "entrypanel.h"
 
 #include <memory>
 
@@ -13,7 +13,7 @@ class QListWidgetItem;
 // One attendee's row in the roster list: call numbers, bus address (as text
 // and as DIP switches) and the option check boxes, which fold away until the
 // user asks for the extended functions.
-class AttendeeWidget : public QWidget
+class AttendeeWidget : public EntryPanel
 {
     Q_OBJECT
 
@@ -21,9 +21,17 @@ public:
     AttendeeWidget(int attendee, QListWidgetItem *item, QWidget *parent = nullptr);
     ~AttendeeWidget() override;
 
-    // The roster reads and writes the values straight from the form's widgets.
-    Ui::AttendeeWidget *form() { return m_ui.get(); }
-    const Ui::AttendeeWidget *form() const { return m_ui.get(); }
+    // As typed, either order (12B or B12).
+    QString busAddressText() const;
+    // Puts the text into the field and moves the switches to it.
+    void setBusAddress(const QString &address);
+
+    // With the extended-functions bit; it is set first, as it folds the others.
+    byte statusByte() const override;
+    void setStatusByte(byte status) override;
+    QLineEdit *editor(ConfigurationField field) const override;
+    // Also empties the address; the extended functions keep their state.
+    void clearEntry() override;
 
 public slots:
     void ToggleFeatures(bool active);

@@ -3,6 +3,7 @@
 
 #include "callnumbervalidator.h"
 #include "languageapplication.h"
+#include "resourcepaths.h"
 #include "serialhelper.h"
 
 #include <QActionGroup>
@@ -33,6 +34,7 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , ui(std::make_unique<Ui::MainWindow>())
 {
+    ResourcePaths::registerImages();
     retranslateMessages();
     ui->setupUi(this);
     ui->frame->setFixedWidth(180);
@@ -74,6 +76,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     resetConfiguration();
     toggleLanguage(ui->actionDeutsch);
+    savedConfiguration = configuration();
 }
 
 MainWindow::~MainWindow() = default;
@@ -107,7 +110,7 @@ void MainWindow::toggleLanguage(QAction *action)
     if (!app)
         return;
 
-    const QString directory = QStringLiteral("translation");
+    const QString directory = ResourcePaths::translationDirectory();
     if (action == ui->actionDeutsch) {
         app->loadTranslation(QStringLiteral("vxasoft_"), QStringLiteral("de_DE"), directory, true);
         app->loadTranslation(QStringLiteral("qt_"), QStringLiteral("de"), directory, false);
@@ -143,4 +146,9 @@ void MainWindow::validateCallTime(int)
         ui->spinMaxCall->setValue(redirect + 2);
     else
         ui->spinRedirect->setValue(maxCall - 2);
+}
+
+void MainWindow::configurationEdited()
+{
+    setWindowModified(configuration() != savedConfiguration);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vxtypes.h"
+#include "configuration.h"
 
 #include <QMainWindow>
 #include <QMap>
@@ -10,6 +10,7 @@
 #include <memory>
 
 class AttendeeWidget;
+class EntryPanel;
 class MasterWidget;
 class ProgressDialog;
 class QActionGroup;
@@ -44,6 +45,10 @@ public:
     QString busAddress(int entry) const;
     void setBusAddress(int entry, const QString &address);
     void resetConfiguration();
+
+    // The whole configuration on screen, and all of it at once.
+    Configuration configuration() const;
+    void setConfiguration(const Configuration &configuration);
 
     bool isLoggedIn() const { return loggedIn; }
 
@@ -80,6 +85,7 @@ protected:
 
 private slots:
     void portFailed(const QString &reason);
+    void configurationEdited();
 
 private:
     // Values of pendingCommand: the login-related command awaiting its answer.
@@ -97,6 +103,9 @@ private:
     void showLoginState();
     void addMasterPanel();
     void addAttendeePanel(int attendee);
+    EntryPanel *panel(int entry) const;
+    // One value as a file or the adapter hands it over, set like a user edit.
+    void applyChange(const ConfigurationChange &change);
 
     // --- transfer unit (mainwindowtransfer.cpp) ---
     bool validateAttendees();
@@ -122,6 +131,10 @@ private:
     SerialHelper *serial = nullptr;
     QActionGroup *languageGroup = nullptr;
     QPointer<ProgressDialog> progressDialog;
+
+    // What was last loaded, saved, written or read; the screen is modified
+    // while it differs.
+    Configuration savedConfiguration;
 
     qint32 pendingCommand = PendingNothingYet;
     bool loggedIn = false;

@@ -52,26 +52,11 @@ void MainWindow::serializeImportData()
     // In document order: a later value wins, and each time set runs the call-time
     // check against the other time as it stands at that moment.
     for (const ConfigurationXml::Change &change : *changes) {
-        switch (change.field) {
-        case ConfigurationXml::Change::MaxCallTime:
-            ui->spinMaxCall->setValue(change.number);
-            break;
-        case ConfigurationXml::Change::CallRedirectTime:
-            ui->spinRedirect->setValue(change.number);
-            break;
-        case ConfigurationXml::Change::CallNumber1:
-            setCallNumber(change.entry, change.text, 1);
-            break;
-        case ConfigurationXml::Change::CallNumber2:
-            setCallNumber(change.entry, change.text, 2);
-            break;
-        case ConfigurationXml::Change::BusAddress:
-            setBusAddress(change.entry, change.text);
-            break;
-        case ConfigurationXml::Change::StatusByte:
-            setStatusByte(change.entry, byte(change.number));
-            break;
-        }
+        static const ConfigurationField fields[]
+            = { ConfigurationField::MaxCallTime, ConfigurationField::CallRedirectTime,
+                  ConfigurationField::CallNumber1, ConfigurationField::CallNumber2,
+                  ConfigurationField::BusAddress, ConfigurationField::StatusByte };
+        applyChange({ fields[change.field], change.entry, change.text, change.number });
     }
 }
 

@@ -64,8 +64,8 @@ void MainWindow::showLoginState()
             .arg(QLatin1String(colour)));
     ui->loginLabel->setText(loggedIn ? tr("Eingeloggt") : tr("Ausgeloggt"));
     ui->buttonLogin->setText(loggedIn ? tr("Logout") : tr("Login"));
-    ui->buttonLogin->setIcon(QIcon(loggedIn ? QStringLiteral("images/master-logout.png")
-                                            : QStringLiteral("images/master-login.png")));
+    ui->buttonLogin->setIcon(QIcon(loggedIn ? QStringLiteral("images:master-logout.png")
+                                            : QStringLiteral("images:master-login.png")));
 }
 
 void MainWindow::loginClicked()
@@ -140,7 +140,7 @@ void MainWindow::receivedNak()
     case PendingLogin:
         loggedIn = false;
         ui->buttonLogin->setText(tr("Login"));
-        ui->buttonLogin->setIcon(QIcon(QStringLiteral("images/master-login.png")));
+        ui->buttonLogin->setIcon(QIcon(QStringLiteral("images:master-login.png")));
         QMessageBox::information(this, tr("Login"), messageLoginFailed);
         serial->TransmitLogout();
         showLoginState();

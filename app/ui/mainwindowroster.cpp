@@ -1,33 +1,14 @@
-// MainWindow: the roster of the master station and attendees 1 to 9. The
-// configuration has no model of its own; these accessors are the only way
-// into the panels' widgets.
+// MainWindow: the roster of the master station and attendees 1 to 9, and the
+// configuration it shows.
 
 #include "mainwindow.h"
-#include "ui_attendeewidget.h"
 #include "ui_mainwindow.h"
-#include "ui_masterwidget.h"
 
 #include "attendeewidget.h"
+#include "kelvoaddress.h"
 #include "masterwidget.h"
 
 #include <QListWidgetItem>
-
-namespace {
-
-// Status byte bits; a set bit is a checked box.
-constexpr byte RedirectToMaster = 0x01;
-constexpr byte SignallingOff = 0x04;
-constexpr byte CallRedirect = 0x08;
-constexpr byte SecondNumberFirst = 0x10;
-constexpr byte ExtendedFeatures = 0x20; // attendees only
-constexpr byte DialWithoutWaiting = 0x40; // master only: dialBox of the window
-
-byte bitIf(bool checked, byte mask)
-{
-    return checked ? mask : 0;
-}
-
-} // namespace
 
 void MainWindow::addMasterPanel()
 {
@@ -36,6 +17,7 @@ void MainWindow::addMasterPanel()
     item->setSizeHint(masterWidget->sizeHint());
     ui->listWidget->addItem(item);
     ui->listWidget->setItemWidget(item, masterWidget);
+    connect(masterWidget, &EntryPanel::edited, this, &MainWindow::configurationEdited);
 }
 
 void MainWindow::addAttendeePanel(int attendee)
@@ -45,100 +27,59 @@ void MainWindow::addAttendeePanel(int attendee)
     ui->listWidget->addItem(item);
     ui->listWidget->setItemWidget(item, panel);
     attendees.insert(attendee, panel);
+    connect(panel, &EntryPanel::edited, this, &MainWindow::configurationEdited);
+}
+
+EntryPanel *MainWindow::panel(int entry) const
+{
+    if (entry == Configuration::Master)
+        return masterWidget;
+    return attendees.value(entry);
 }
 
 byte MainWindow::statusByte(int entry) const
 {
-    if (entry == 0) {
-        const Ui::MasterWidget *m = masterWidget->form();
-        return bitIf(ui->dialBox->isChecked(), DialWithoutWaiting)
-            | bitIf(m->nightBox->isChecked(), RedirectToMaster)
-            | bitIf(m->signalBox->isChecked(), SignallingOff)
-            | bitIf(m->callBox->isChecked(), CallRedirect)
-            | bitIf(m->priorityBox->isChecked(), SecondNumberFirst);
-    }
-    const AttendeeWidget *panel = attendees.value(entry);
-    if (!panel)
+    const EntryPanel *p = panel(entry);
+    if (!p)
         return 0;
-    const Ui::AttendeeWidget *a = panel->form();
-    return bitIf(a->nightBox->isChecked(), RedirectToMaster)
-        | bitIf(a->signalBox->isChecked(), SignallingOff)
-        | bitIf(a->callBox->isChecked(), CallRedirect)
-        | bitIf(a->priorityBox->isChecked(), SecondNumberFirst)
-        | bitIf(a->featureBox->isChecked(), ExtendedFeatures);
+    const byte dial = entry == Configuration::Master && ui->dialBox->isChecked()
+        ? StatusBit::DialWithoutWaiting
+        : 0;
+    return p->statusByte() | dial;
 }
 
 void MainWindow::setStatusByte(int entry, byte status)
 {
-    if (entry == 0) {
-        Ui::MasterWidget *m = masterWidget->form();
-        m->nightBox->setChecked(status & RedirectToMaster);
-        m->priorityBox->setChecked(status & SecondNumberFirst);
-        m->signalBox->setChecked(status & SignallingOff);
-        m->callBox->setChecked(status & CallRedirect);
-        ui->dialBox->setChecked(status & DialWithoutWaiting);
+    EntryPanel *p = panel(entry);
+    if (!p)
         return;
-    }
-    AttendeeWidget *panel = attendees.value(entry);
-    if (!panel)
-        return;
-    Ui::AttendeeWidget *a = panel->form();
-    // First, because it unfolds or folds the boxes set next.
-    a->featureBox->setChecked(status & ExtendedFeatures);
-    a->nightBox->setChecked(status & RedirectToMaster);
-    a->priorityBox->setChecked(status & SecondNumberFirst);
-    a->signalBox->setChecked(status & SignallingOff);
-    a->callBox->setChecked(status & CallRedirect);
+    p->setStatusByte(status);
+    if (entry == Configuration::Master)
+        ui->dialBox->setChecked(status & StatusBit::DialWithoutWaiting);
 }
 
 QString MainWindow::callNumber(int entry, int index) const
 {
-    if (entry == 0) {
-        const Ui::MasterWidget *m = masterWidget->form();
-        return (index == 1 ? m->numberEdit1 : m->numberEdit2)->text();
-    }
-    const AttendeeWidget *panel = attendees.value(entry);
-    if (!panel)
-        return QString();
-    const Ui::AttendeeWidget *a = panel->form();
-    return (index == 1 ? a->numberEdit1 : a->numberEdit2)->text();
+    const EntryPanel *p = panel(entry);
+    return p ? p->callNumber(index) : QString();
 }
 
 void MainWindow::setCallNumber(int entry, const QString &number, int index)
 {
-    if (entry == 0) {
-        Ui::MasterWidget *m = masterWidget->form();
-        (index == 1 ? m->numberEdit1 : m->numberEdit2)->setText(number);
-        return;
-    }
-    AttendeeWidget *panel = attendees.value(entry);
-    if (!panel)
-        return;
-    Ui::AttendeeWidget *a = panel->form();
-    (index == 1 ? a->numberEdit1 : a->numberEdit2)->setText(number);
+    if (EntryPanel *p = panel(entry))
+        p->setCallNumber(index, number);
 }
 
 QString MainWindow::busAddress(int entry) const
 {
-    const AttendeeWidget *panel = entry == 0 ? nullptr : attendees.value(entry);
-    if (!panel)
-        return QString();
-
-    QString address = panel->form()->addressEdit->text();
-    // Typed digits first (12B): the adapter and the file want the letter first.
-    if (!address.isEmpty() && address.front().isDigit())
-        address = address.back() + address.chopped(1);
-    address.remove(QLatin1Char(' '));
-    return address;
+    const AttendeeWidget *p = entry == Configuration::Master ? nullptr : attendees.value(entry);
+    return p ? KelvoAddress::letterFirst(p->busAddressText()) : QString();
 }
 
 void MainWindow::setBusAddress(int entry, const QString &address)
 {
-    AttendeeWidget *panel = entry == 0 ? nullptr : attendees.value(entry);
-    if (!panel)
-        return;
-    panel->form()->addressEdit->setText(address);
-    panel->updateDippAddress(address);
+    if (AttendeeWidget *p = entry == Configuration::Master ? nullptr : attendees.value(entry))
+        p->setBusAddress(address);
 }
 
 void MainWindow::resetConfiguration()
@@ -146,21 +87,68 @@ void MainWindow::resetConfiguration()
     ui->spinMaxCall->setValue(60);
     ui->spinRedirect->setValue(30);
     ui->dialBox->setChecked(false);
+    for (int entry = Configuration::Master; entry <= Configuration::LastAttendee; ++entry)
+        panel(entry)->clearEntry();
+}
 
-    Ui::MasterWidget *m = masterWidget->form();
-    m->numberEdit1->clear();
-    m->numberEdit2->clear();
-    for (QCheckBox *box : { m->nightBox, m->signalBox, m->callBox, m->priorityBox })
-        box->setChecked(false);
+Configuration MainWindow::configuration() const
+{
+    Configuration configuration;
+    configuration.maxCallTime = ui->spinMaxCall->value();
+    configuration.callRedirectTime = ui->spinRedirect->value();
+    for (int n = Configuration::Master; n <= Configuration::LastAttendee; ++n) {
+        ConfigurationEntry &entry = configuration.entries[n];
+        entry.callNumber1 = callNumber(n, 1);
+        entry.callNumber2 = callNumber(n, 2);
+        if (n != Configuration::Master)
+            entry.busAddress = attendees.value(n)->busAddressText();
+        entry.statusByte = statusByte(n);
+    }
+    return configuration;
+}
 
-    for (AttendeeWidget *panel : std::as_const(attendees)) {
-        Ui::AttendeeWidget *a = panel->form();
-        a->numberEdit1->clear();
-        a->numberEdit2->clear();
-        a->addressEdit->clear();
-        a->addressLabel->setAddressName(QStringLiteral("A1"));
-        // featureBox keeps its state: it only folds the options away.
-        for (QCheckBox *box : { a->nightBox, a->signalBox, a->callBox, a->priorityBox })
-            box->setChecked(false);
+void MainWindow::setConfiguration(const Configuration &configuration)
+{
+    // In the order that keeps the two times valid all along, so that a valid
+    // pair never trips the call-time check against what is on screen.
+    if (configuration.maxCallTime > ui->spinRedirect->value() + 1) {
+        ui->spinMaxCall->setValue(configuration.maxCallTime);
+        ui->spinRedirect->setValue(configuration.callRedirectTime);
+    } else {
+        ui->spinRedirect->setValue(configuration.callRedirectTime);
+        ui->spinMaxCall->setValue(configuration.maxCallTime);
+    }
+    for (int n = Configuration::Master; n <= Configuration::LastAttendee; ++n) {
+        const ConfigurationEntry &entry = configuration.entries[n];
+        setCallNumber(n, entry.callNumber1, 1);
+        setCallNumber(n, entry.callNumber2, 2);
+        setBusAddress(n, entry.busAddress);
+        setStatusByte(n, entry.statusByte);
+    }
+}
+
+void MainWindow::applyChange(const ConfigurationChange &change)
+{
+    // Each time set like a user edit: the call-time check may run, and open its
+    // box, against the other time as it stands at that moment.
+    switch (change.field) {
+    case ConfigurationField::MaxCallTime:
+        ui->spinMaxCall->setValue(change.number);
+        break;
+    case ConfigurationField::CallRedirectTime:
+        ui->spinRedirect->setValue(change.number);
+        break;
+    case ConfigurationField::CallNumber1:
+        setCallNumber(change.entry, change.text, 1);
+        break;
+    case ConfigurationField::CallNumber2:
+        setCallNumber(change.entry, change.text, 2);
+        break;
+    case ConfigurationField::StatusByte:
+        setStatusByte(change.entry, byte(change.number));
+        break;
+    case ConfigurationField::BusAddress:
+        setBusAddress(change.entry, change.text);
+        break;
     }
 }

@@ -1,14 +1,14 @@
 // Transmit and receive sequences and the input check before a transmit.
 
 #include "mainwindow.h"
-#include "ui_attendeewidget.h"
 #include "ui_mainwindow.h"
 
 #include "attendeewidget.h"
-#include "kelvoaddresslabel.h"
+#include "kelvoaddress.h"
 #include "progressdialog.h"
 #include "serialhelper.h"
 
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QStringList>
 
@@ -332,41 +332,46 @@ bool MainWindow::validateAttendees()
         AttendeeWidget *panel = attendees.value(n);
         if (!panel)
             continue;
-        Ui::AttendeeWidget *form = panel->form();
+        const QString addressText = panel->busAddressText();
+        const byte status = panel->statusByte();
+        const bool address = !addressText.isEmpty();
+        const bool number1 = !panel->callNumber(1).isEmpty();
+        const bool number2 = !panel->callNumber(2).isEmpty();
+        const bool features = status & StatusBit::ExtendedFeatures;
+        const bool priority = status & StatusBit::SecondNumberFirst;
+        const bool redirect = status & StatusBit::CallRedirect;
+        // Judged as the switches show it, so 12B and B12 are the same address.
+        const QString addressName = KelvoAddress::pattern().match(addressText).hasMatch()
+            ? KelvoAddress::convertPosition(KelvoAddress::convertName(addressText))
+            : QStringLiteral("A1");
 
-        const bool address = !form->addressEdit->text().isEmpty();
-        const bool number1 = !form->numberEdit1->text().isEmpty();
-        const bool number2 = !form->numberEdit2->text().isEmpty();
-        const bool features = form->featureBox->isChecked();
-        const bool priority = form->priorityBox->isChecked();
-        const bool redirect = form->callBox->isChecked();
-        // Judged on the switches, so 12B and B12 are the same address.
-        const QString addressName = form->addressLabel->getAddressName();
-
-        QLineEdit *field = nullptr;
-        QString message = messageNoCallNumber;
-        if (!number1 && address && !(features && priority))
-            field = form->numberEdit1;
-        else if (!number2 && features && (priority || redirect))
-            field = form->numberEdit2;
-        else if (number2 && !number1 && features && redirect)
-            field = form->numberEdit1;
-        else if (!address && (number1 || number2)) {
-            field = form->addressEdit;
+        ConfigurationField field = ConfigurationField::CallNumber1;
+        QString message;
+        if (!number1 && address && !(features && priority)) {
+            message = messageNoCallNumber;
+        } else if (!number2 && features && (priority || redirect)) {
+            field = ConfigurationField::CallNumber2;
+            message = messageNoCallNumber;
+        } else if (number2 && !number1 && features && redirect) {
+            message = messageNoCallNumber;
+        } else if (!address && (number1 || number2)) {
+            field = ConfigurationField::BusAddress;
             message = messageNoBusAddress;
         }
-        const bool duplicate = !field && address && acceptedAddresses.contains(addressName);
+        const bool duplicate
+            = message.isEmpty() && address && acceptedAddresses.contains(addressName);
         if (duplicate) {
-            field = form->addressEdit;
+            field = ConfigurationField::BusAddress;
             message = messageDuplicateBusAddress;
         }
 
-        if (field) {
+        if (!message.isEmpty()) {
             QMessageBox::information(this, tr("Eingabefehler"), message);
             // After the box, so that closing it does not take the focus back.
-            field->setFocus();
+            QLineEdit *editor = panel->editor(field);
+            editor->setFocus();
             if (duplicate)
-                field->selectAll();
+                editor->selectAll();
             return false;
         }
         if (address)

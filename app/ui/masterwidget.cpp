@@ -4,10 +4,12 @@
 #include "callnumbervalidator.h"
 
 MasterWidget::MasterWidget(QWidget *parent)
-    : QWidget(parent)
+    : EntryPanel(parent)
     , m_ui(std::make_unique<Ui::MasterWidget>())
 {
     m_ui->setupUi(this);
+    setFields({ m_ui->numberEdit1, m_ui->numberEdit2, m_ui->nightBox, m_ui->signalBox,
+        m_ui->callBox, m_ui->priorityBox });
 
     // Only the device or a settings file sets this flag, never the user.
     m_ui->signalBox->setEnabled(false);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "entrypanel.h"
 
 #include <memory>
 
@@ -9,18 +9,14 @@ class MasterWidget;
 }
 
 // The master station's row in the roster list: call numbers and the option
-// check boxes, always shown.
-class MasterWidget : public QWidget
+// check boxes, always shown. Its "Wahl ohne warten" box sits in the window.
+class MasterWidget : public EntryPanel
 {
     Q_OBJECT
 
 public:
     explicit MasterWidget(QWidget *parent = nullptr);
     ~MasterWidget() override;
-
-    // The roster reads and writes the values straight from the form's widgets.
-    Ui::MasterWidget *form() { return m_ui.get(); }
-    const Ui::MasterWidget *form() const { return m_ui.get(); }
 
 protected:
     void changeEvent(QEvent *event) override;

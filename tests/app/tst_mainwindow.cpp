@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -148,7 +149,14 @@ void TestMainWindow::titleKeepsOneVersionSuffix()
 
 void TestMainWindow::englishCatalogueReachesWindowAndBoxes()
 {
+    // Where the program is started from does not matter.
+    QTemporaryDir elsewhere;
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(elsewhere.path()));
+    const auto back = qScopeGuard([&] { QDir::setCurrent(previous); });
+
     MainWindow window;
+    QVERIFY(!child<QPushButton>(window, "buttonTransmit")->icon().isNull());
     auto *english = child<QAction>(window, "actionEnglisch");
     auto *german = child<QAction>(window, "actionDeutsch");
     auto *menuDatei = child<QMenu>(window, "menuDatei");
@@ -175,8 +183,8 @@ void TestMainWindow::englishCatalogueReachesWindowAndBoxes()
 void TestMainWindow::withoutCataloguesEverythingStaysGerman()
 {
     QTemporaryDir empty;
-    const QString previous = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(empty.path()));
+    const QByteArray previous = qgetenv("VXCONFIG_DATA_DIR");
+    qputenv("VXCONFIG_DATA_DIR", empty.path().toLocal8Bit());
 
     ModalAnswerer answerer;
     {
@@ -187,7 +195,7 @@ void TestMainWindow::withoutCataloguesEverythingStaysGerman()
         QCOMPARE(child<QLabel>(window, "loginLabel")->text(), QStringLiteral("Ausgeloggt"));
         QCOMPARE(window.windowTitle(), germanTitle);
     }
-    QVERIFY(QDir::setCurrent(previous));
+    qputenv("VXCONFIG_DATA_DIR", previous);
     QVERIFY2(answerer.seen.isEmpty(), qPrintable(answerer.titles().join(QLatin1Char(','))));
 }
 

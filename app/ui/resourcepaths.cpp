@@ -1,0 +1,48 @@
+#include "resourcepaths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+const char ImagesFolder[] = "images";
+const char TranslationFolder[] = "translation";
+
+bool holdsResources(const QString &directory)
+{
+    return QFileInfo(directory + QLatin1Char('/') + QLatin1String(ImagesFolder)).isDir()
+        || QFileInfo(directory + QLatin1Char('/') + QLatin1String(TranslationFolder)).isDir();
+}
+
+} // namespace
+
+namespace ResourcePaths {
+
+QString dataDirectory()
+{
+    const QString chosen = qEnvironmentVariable("VXCONFIG_DATA_DIR");
+    if (!chosen.isEmpty())
+        return QDir(chosen).absolutePath();
+    const QString programDirectory = QCoreApplication::applicationDirPath();
+    const QString installed
+        = QDir::cleanPath(programDirectory + QLatin1String("/../share/vxconfig"));
+    for (const QString &candidate : { programDirectory, installed }) {
+        if (holdsResources(candidate))
+            return candidate;
+    }
+    return programDirectory;
+}
+
+QString translationDirectory()
+{
+    return dataDirectory() + QLatin1Char('/') + QLatin1String(TranslationFolder);
+}
+
+void registerImages()
+{
+    QDir::setSearchPaths(QLatin1String(ImagesFolder),
+        { dataDirectory() + QLatin1Char('/') + QLatin1String(ImagesFolder) });
+}
+
+} // namespace ResourcePaths

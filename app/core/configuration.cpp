@@ -11,7 +11,7 @@ bool ConfigurationEntry::operator==(const ConfigurationEntry &other) const
 bool ConfigurationChange::operator==(const ConfigurationChange &other) const
 {
     return field == other.field && entry == other.entry && text == other.text
-        && number == other.number;
+        && number == other.number && bits == other.bits;
 }
 
 void Configuration::apply(const ConfigurationChange &change)
@@ -37,7 +37,8 @@ void Configuration::apply(const ConfigurationChange &change)
         entry.callNumber2 = change.text;
         break;
     case ConfigurationField::StatusByte:
-        entry.statusByte = byte(change.number) & statusMask(change.entry);
+        entry.statusByte = byte((entry.statusByte & ~change.bits) | (change.number & change.bits))
+            & statusMask(change.entry);
         break;
     case ConfigurationField::BusAddress:
         if (change.entry != Master)

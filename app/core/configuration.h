@@ -57,6 +57,9 @@ struct ConfigurationChange
     int entry = 0; // not used for the times
     QString text;
     int number = 0;
+    // The status bits the change carries; the others keep their state (the
+    // older settings file has no extended-functions bit).
+    byte bits = 0xff;
 
     bool operator==(const ConfigurationChange &other) const;
 };

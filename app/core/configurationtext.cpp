@@ -56,4 +56,27 @@ QString valueName(int entry, ConfigurationField field)
         .arg(fieldName(field), entryName(entry));
 }
 
+QString listedName(int entry, ConfigurationField field)
+{
+    if (isTime(field))
+        return fieldName(field);
+    //: "Teilnehmer 4, Rufnummer 2"
+    return translate(QT_TRANSLATE_NOOP("ConfigurationText", "%1, %2"))
+        .arg(entryName(entry), fieldName(field));
+}
+
+QString quoted(const QString &value)
+{
+    return value.isEmpty() ? translate(QT_TRANSLATE_NOOP("ConfigurationText", "(leer)")) : value;
+}
+
+QStringList limited(const QStringList &lines)
+{
+    if (lines.size() <= MaxListedLines)
+        return lines;
+    const int rest = int(lines.size()) - MaxListedLines;
+    return lines.mid(0, MaxListedLines)
+        << QCoreApplication::translate("ConfigurationText", "… und %n weitere", nullptr, rest);
+}
+
 } // namespace ConfigurationText

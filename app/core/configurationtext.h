@@ -3,6 +3,7 @@
 #include "configuration.h"
 
 #include <QString>
+#include <QStringList>
 
 // The names of entries and values in the user's language, for messages that
 // say which value is meant ("Rufnummer 2 von Teilnehmer 4").
@@ -13,4 +14,13 @@ QString entryName(int entry);
 QString fieldName(ConfigurationField field);
 // "Rufnummer 2 von Teilnehmer 4"; a time just by its name.
 QString valueName(int entry, ConfigurationField field);
+// "Teilnehmer 4, Rufnummer 2", the head of a line in a list of values; a time
+// just by its name.
+QString listedName(int entry, ConfigurationField field);
+// A value as a message quotes it; an empty one reads "(leer)".
+QString quoted(const QString &value);
+// A list for a message box: at most MaxListedLines, the rest summed up in one
+// more line, "… und 3 weitere".
+constexpr int MaxListedLines = 10;
+QStringList limited(const QStringList &lines);
 } // namespace ConfigurationText

@@ -1,0 +1,72 @@
+#include "configurationdiff.h"
+
+#include "configurationtext.h"
+#include "inputcheck.h"
+#include "kelvoaddress.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+using Field = ConfigurationField;
+
+// The options one by one, as the older settings file writes them.
+QString optionBits(byte status)
+{
+    return QStringLiteral("%1").arg(status, 8, 2, QLatin1Char('0'));
+}
+
+// Two texts that the switches show alike name the same address; the switches
+// cannot tell texts apart that they cannot show, so those count as written.
+QString addressKey(const QString &text)
+{
+    return KelvoAddress::fitsSwitches(text) ? switchName(text) : text;
+}
+
+} // namespace
+
+bool ConfigurationDifference::operator==(const ConfigurationDifference &other) const
+{
+    return entry == other.entry && field == other.field && written == other.written
+        && read == other.read;
+}
+
+QList<ConfigurationDifference> configurationDifferences(
+    const Configuration &written, const Configuration &read)
+{
+    QList<ConfigurationDifference> differences;
+    const auto compare = [&](int entry, Field field, const QString &w, const QString &r) {
+        if (w != r)
+            differences.append({ entry, field, w, r });
+    };
+    compare(Configuration::Master, Field::MaxCallTime, QString::number(written.maxCallTime),
+        QString::number(read.maxCallTime));
+    compare(Configuration::Master, Field::CallRedirectTime,
+        QString::number(written.callRedirectTime), QString::number(read.callRedirectTime));
+
+    for (int n = 0; n < Configuration::EntryCount; ++n) {
+        const ConfigurationEntry &w = written.entries[n];
+        const ConfigurationEntry &r = read.entries[n];
+        compare(n, Field::CallNumber1, w.callNumber1, r.callNumber1);
+        compare(n, Field::CallNumber2, w.callNumber2, r.callNumber2);
+        const byte mask = Configuration::statusMask(n);
+        compare(
+            n, Field::StatusByte, optionBits(w.statusByte & mask), optionBits(r.statusByte & mask));
+        if (n != Configuration::Master && addressKey(w.busAddress) != addressKey(r.busAddress))
+            differences.append({ n, Field::BusAddress, w.busAddress, r.busAddress });
+    }
+    return differences;
+}
+
+QStringList differenceLines(const QList<ConfigurationDifference> &differences)
+{
+    QStringList lines;
+    for (const ConfigurationDifference &difference : differences) {
+        //: "Teilnehmer 4, Rufnummer 2: geschrieben 0301234, gelesen 0301243"
+        lines << QCoreApplication::translate("ConfigurationText", "%1: geschrieben %2, gelesen %3")
+                     .arg(ConfigurationText::listedName(difference.entry, difference.field),
+                         ConfigurationText::quoted(difference.written),
+                         ConfigurationText::quoted(difference.read));
+    }
+    return ConfigurationText::limited(lines);
+}

@@ -1,9 +1,11 @@
 #include "configurationxml.h"
 
-#include "settingsfilelimit.h"
+#include "kelvoaddress.h"
 
+#include <QCoreApplication>
 #include <QDomDocument>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QXmlStreamReader>
 
@@ -43,19 +45,38 @@ bool withinParserBounds(const QByteArray &data)
     return true;
 }
 
-int hexNumber(const QDomElement &element)
-{
-    bool ok = false;
-    const int value = element.text().toInt(&ok, 16);
-    return ok ? value : 0;
-}
-
 // Attendee3 is entry 3; a name without a number stands for the master.
 int entryNumber(const QString &elementName)
 {
     bool ok = false;
     const int entry = QString(elementName).remove(AttendeeName).toInt(&ok, 10);
     return ok ? entry : 0;
+}
+
+// A time or status byte in hex. The change carries what the window takes:
+// 0 for what is no number, a status byte's low 8 bits, a time as it is (the
+// window limits it). The file's text goes on the list if it is more than that.
+void readNumber(
+    SettingsFileContents &contents, ConfigurationField field, int entry, const QDomElement &leaf)
+{
+    const bool status = field == ConfigurationField::StatusByte;
+    bool ok = false;
+    const int value = leaf.text().toInt(&ok, 16);
+    if (!ok || value < 0 || value > (status ? 0xff : Configuration::MaxTime))
+        contents.problems.append({ entry, field, leaf.text() });
+    contents.changes.append({ field, entry, {}, status ? value & 0xff : value });
+}
+
+// A call number or bus address, taken as it is.
+void readText(
+    SettingsFileContents &contents, ConfigurationField field, int entry, const QDomElement &leaf)
+{
+    const QString text = leaf.text();
+    const bool fits
+        = field == ConfigurationField::BusAddress ? isBusAddress(text) : isCallNumber(field, text);
+    if (!fits)
+        contents.problems.append({ entry, field, text });
+    contents.changes.append({ field, entry, text });
 }
 
 void appendLeaf(
@@ -70,7 +91,7 @@ void appendLeaf(
 
 } // namespace
 
-QByteArray ConfigurationXml::write(const Values &values)
+QByteArray ConfigurationXml::toXml(const Configuration &configuration)
 {
     // Fields filled by an import may hold control characters that XML cannot
     // carry; written as they are, they would make the file unreadable.
@@ -82,34 +103,51 @@ QByteArray ConfigurationXml::write(const Values &values)
 
     QDomElement general = document.createElement(GeneralName);
     root.appendChild(general);
-    appendLeaf(document, general, MaxCallTimeName, QString::number(values.maxCallTime, 16));
-    appendLeaf(
-        document, general, CallRedirectTimeName, QString::number(values.callRedirectTime, 16));
+    appendLeaf(document, general, MaxCallTimeName, QString::number(configuration.maxCallTime, 16));
+    appendLeaf(document, general, CallRedirectTimeName,
+        QString::number(configuration.callRedirectTime, 16));
 
-    for (int n = 0; n < int(values.entries.size()); ++n) {
-        const Entry &entry = values.entries[n];
+    for (int n = 0; n < Configuration::EntryCount; ++n) {
+        const ConfigurationEntry &entry = configuration.entries[n];
         QDomElement attendee = document.createElement(AttendeeName + QString::number(n));
         root.appendChild(attendee);
         appendLeaf(document, attendee, CallNumber1Name, entry.callNumber1);
         appendLeaf(document, attendee, CallNumber2Name, entry.callNumber2);
-        appendLeaf(document, attendee, BusAddressName, n == 0 ? QString() : entry.busAddress);
-        appendLeaf(document, attendee, StatusByteName, QString::number(entry.statusByte, 16));
+        appendLeaf(document, attendee, BusAddressName,
+            n == Configuration::Master ? QString() : KelvoAddress::letterFirst(entry.busAddress));
+        appendLeaf(document, attendee, StatusByteName,
+            QString::number(entry.statusByte & Configuration::statusMask(n), 16));
     }
     return document.toByteArray(1);
 }
 
-bool ConfigurationXml::writeFile(const QString &fileName, const Values &values)
+bool ConfigurationXml::save(
+    const QString &fileName, const Configuration &configuration, QString *errorString)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    const auto fail = [errorString](const QString &reason) {
+        if (errorString)
+            *errorString = reason;
         return false;
-    file.write(write(values));
-    return file.commit();
+    };
+    const QFileInfo target(fileName);
+    if (target.exists() && !target.isFile())
+        return fail(QCoreApplication::translate(
+            "ConfigurationXml", "Das Ziel ist keine gewöhnliche Datei."));
+
+    // Unbuffered, so that a write the disk refuses fails here and the file
+    // is never committed; buffered, the failure would only show in commit(),
+    // which the toolkit does not check before renaming.
+    QSaveFile file(fileName);
+    const QByteArray data = toXml(configuration);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(data) != data.size()
+        || !file.commit())
+        return fail(file.errorString());
+    return true;
 }
 
-std::optional<QList<ConfigurationXml::Change>> ConfigurationXml::read(const QByteArray &data)
+std::optional<SettingsFileContents> ConfigurationXml::fromXml(const QByteArray &data)
 {
-    if (data.size() > SettingsFileSizeLimit || !withinParserBounds(data))
+    if (data.size() > SettingsFile::SizeLimit || !withinParserBounds(data))
         return std::nullopt;
     QDomDocument document;
     if (!document.setContent(data, false))
@@ -117,7 +155,7 @@ std::optional<QList<ConfigurationXml::Change>> ConfigurationXml::read(const QByt
 
     // Neither the document type nor the root's name is checked, so a document
     // of another kind simply contributes nothing.
-    QList<Change> changes;
+    SettingsFileContents contents;
     const QDomElement root = document.documentElement();
     for (QDomElement group = root.firstChildElement(); !group.isNull();
          group = group.nextSiblingElement()) {
@@ -126,40 +164,56 @@ std::optional<QList<ConfigurationXml::Change>> ConfigurationXml::read(const QByt
             for (QDomElement leaf = group.firstChildElement(); !leaf.isNull();
                  leaf = leaf.nextSiblingElement()) {
                 if (leaf.tagName() == MaxCallTimeName)
-                    changes.append({ Change::MaxCallTime, 0, {}, hexNumber(leaf) });
+                    readNumber(contents, ConfigurationField::MaxCallTime, 0, leaf);
                 else if (leaf.tagName() == CallRedirectTimeName)
-                    changes.append({ Change::CallRedirectTime, 0, {}, hexNumber(leaf) });
+                    readNumber(contents, ConfigurationField::CallRedirectTime, 0, leaf);
             }
         } else if (groupName.startsWith(AttendeeName)) {
             const int entry = entryNumber(groupName);
-            if (entry < 0 || entry > 9)
+            if (!Configuration::isEntry(entry))
                 continue;
             for (QDomElement leaf = group.firstChildElement(); !leaf.isNull();
                  leaf = leaf.nextSiblingElement()) {
                 const QString leafName = leaf.tagName();
                 if (leafName == CallNumber1Name)
-                    changes.append({ Change::CallNumber1, entry, leaf.text(), 0 });
+                    readText(contents, ConfigurationField::CallNumber1, entry, leaf);
                 else if (leafName == CallNumber2Name)
-                    changes.append({ Change::CallNumber2, entry, leaf.text(), 0 });
-                else if (leafName == BusAddressName && entry != 0)
-                    changes.append({ Change::BusAddress, entry, leaf.text(), 0 });
+                    readText(contents, ConfigurationField::CallNumber2, entry, leaf);
+                else if (leafName == BusAddressName && entry != Configuration::Master)
+                    readText(contents, ConfigurationField::BusAddress, entry, leaf);
                 else if (leafName == StatusByteName)
-                    changes.append({ Change::StatusByte, entry, {}, hexNumber(leaf) & 0xff });
+                    readNumber(contents, ConfigurationField::StatusByte, entry, leaf);
             }
         }
     }
-    return changes;
+    return contents;
+}
+
+std::optional<SettingsFileContents> ConfigurationXml::load(const QString &fileName)
+{
+    if (!SettingsFile::isReadable(fileName))
+        return std::nullopt;
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    // One byte more than allowed tells a file that grew past the limit since
+    // it was looked at from one at the limit.
+    const QByteArray data = file.read(SettingsFile::SizeLimit + 1);
+    if (data.size() > SettingsFile::SizeLimit)
+        return std::nullopt;
+    return fromXml(data);
 }
 
 std::optional<QList<ConfigurationXml::Change>> ConfigurationXml::readFile(const QString &fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<SettingsFileContents> contents = load(fileName);
+    if (!contents)
         return std::nullopt;
-    // One byte more than allowed tells an oversized file from one at the limit,
-    // also for a device that reports no size.
-    const QByteArray data = file.read(SettingsFileSizeLimit + 1);
-    if (data.size() > SettingsFileSizeLimit)
-        return std::nullopt;
-    return read(data);
+    QList<Change> changes;
+    for (const ConfigurationChange &change : contents->changes) {
+        static constexpr Change::Field fields[] = { Change::MaxCallTime, Change::CallRedirectTime,
+            Change::CallNumber1, Change::CallNumber2, Change::StatusByte, Change::BusAddress };
+        changes.append({ fields[int(change.field)], change.entry, change.text, change.number });
+    }
+    return changes;
 }

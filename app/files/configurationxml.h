@@ -1,35 +1,37 @@
 #pragma once
 
-#include "vxtypes.h"
+#include "configuration.h"
+#include "settingsfile.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 
-#include <array>
 #include <optional>
 
-// The XML configuration file (.tml). Writing takes a snapshot of the screen;
-// reading yields the values in document order, because the window applies them
-// one by one and a time that is set can trigger the call-time check.
+// The XML configuration file (.tml).
 class ConfigurationXml
 {
 public:
-    struct Entry
-    {
-        QString callNumber1;
-        QString callNumber2;
-        QString busAddress; // letter first; ignored for the master
-        byte statusByte = 0;
-    };
+    // Times and status bytes in hex, bus addresses letter first, the master's
+    // always empty, only the bits an entry has options for.
+    static QByteArray toXml(const Configuration &configuration);
+    // Replaces the file by a complete new one or leaves it as it was; on
+    // failure errorString (if given) says why. A target that exists but is no
+    // regular file is refused, since the new file would take its place.
+    static bool save(
+        const QString &fileName, const Configuration &configuration, QString *errorString);
 
-    struct Values
-    {
-        int maxCallTime = 0;
-        int callRedirectTime = 0;
-        std::array<Entry, 10> entries; // 0 master, 1 to 9 attendees
-    };
+    // The values in document order, each as the window takes it (a time not
+    // yet limited, the status byte's low 8 bits, 0 for what is no number);
+    // nullopt for what is not a readable XML document.
+    static std::optional<SettingsFileContents> fromXml(const QByteArray &data);
+    // Also nullopt for a name that is no regular file, without opening it.
+    static std::optional<SettingsFileContents> load(const QString &fileName);
 
+    // The window's former interface, until it takes the one above.
+    using Values = Configuration;
+    using Entry = ConfigurationEntry;
     struct Change
     {
         enum Field {
@@ -40,18 +42,14 @@ public:
             BusAddress,
             StatusByte
         };
-
         Field field = MaxCallTime;
-        int entry = 0; // 0 to 9; unused for the times
-        QString text; // call numbers and bus address
-        int number = 0; // times (not yet limited) and status byte
+        int entry = 0;
+        QString text;
+        int number = 0;
     };
-
-    static QByteArray write(const Values &values);
-    // Replaces the file only by a complete new one; false when that failed.
-    static bool writeFile(const QString &fileName, const Values &values);
-
-    // nullopt when the data is not a readable XML document.
-    static std::optional<QList<Change>> read(const QByteArray &data);
+    static bool writeFile(const QString &fileName, const Values &values)
+    {
+        return save(fileName, values, nullptr);
+    }
     static std::optional<QList<Change>> readFile(const QString &fileName);
 };

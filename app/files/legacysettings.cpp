@@ -1,21 +1,21 @@
 #include "legacysettings.h"
 
-#include "settingsfilelimit.h"
-
-#include <QFile>
 #include <QSettings>
 #include <QStringList>
 #include <QVariant>
+
+#include <algorithm>
 
 namespace {
 
 const QString MasterGroup = QStringLiteral("Master");
 const QString AttendeeGroup = QStringLiteral("Teilnehmer");
 const QChar ItemSeparator = QLatin1Char(';');
+constexpr int StatusLength = 8;
 
 // The INI reader hands back an unquoted value that contains commas as a list;
 // for a single text the commas belong to it.
-QString text(const QVariant &value)
+QString plainText(const QVariant &value)
 {
     if (value.typeId() == QMetaType::QStringList)
         return value.toStringList().join(QLatin1Char(','));
@@ -34,11 +34,10 @@ QStringList items(const QVariant &value)
     return result;
 }
 
-int decimal(const QVariant &value)
+// The options an entry's status string carries: all but extended functions.
+byte carriedBits(int entry)
 {
-    bool ok = false;
-    const int number = text(value).toInt(&ok, 10);
-    return ok ? number : 0;
+    return Configuration::statusMask(entry) & ~StatusBit::ExtendedFeatures;
 }
 
 // Eight characters, the most significant bit first; only a "1" sets its bit, and
@@ -46,8 +45,8 @@ int decimal(const QVariant &value)
 byte statusBits(const QString &status, byte mask)
 {
     byte bits = 0;
-    for (int bit = 0; bit < 8; ++bit) {
-        const int position = 7 - bit;
+    for (int bit = 0; bit < StatusLength; ++bit) {
+        const int position = StatusLength - 1 - bit;
         if ((mask & (1 << bit)) && position < status.size()
             && status.at(position) == QLatin1Char('1'))
             bits |= byte(1 << bit);
@@ -55,33 +54,74 @@ byte statusBits(const QString &status, byte mask)
     return bits;
 }
 
-} // namespace
-
-std::optional<LegacySettings> LegacySettings::readFile(const QString &fileName)
+class Reader
 {
+public:
+    explicit Reader(QSettings &ini)
+        : ini(ini)
+    { }
+
+    // A decimal number; a missing key gives 0 without complaint, as the older
+    // program had it.
+    void time(ConfigurationField field, const QString &key)
     {
-        // The INI reader reads whatever the file holds, so only a regular file of
-        // sensible size is handed to it.
-        QFile file(fileName);
-        if (!file.open(QIODevice::ReadOnly) || file.isSequential()
-            || file.size() > SettingsFileSizeLimit)
-            return std::nullopt;
+        bool ok = false;
+        const int value = plainText(ini.value(key)).toInt(&ok, 10);
+        if (ini.contains(key) && (!ok || value < 0 || value > Configuration::MaxTime))
+            contents.problems.append({ Configuration::Master, field, plainText(ini.value(key)) });
+        contents.changes.append({ field, Configuration::Master, {}, value });
     }
 
+    // A call number or bus address.
+    void value(int entry, ConfigurationField field, const QString &text)
+    {
+        const bool fits = field == ConfigurationField::BusAddress ? isBusAddress(text)
+                                                                  : isCallNumber(field, text);
+        if (!fits)
+            contents.problems.append({ entry, field, text });
+        contents.changes.append({ field, entry, text });
+    }
+
+    // An empty status string is none given: all options off, as before.
+    void status(int entry, const QString &text)
+    {
+        const bool bitString = text.size() == StatusLength
+            && std::all_of(
+                text.cbegin(), text.cend(), [](QChar c) { return c == u'0' || c == u'1'; });
+        if (!text.isEmpty() && !bitString)
+            contents.problems.append({ entry, ConfigurationField::StatusByte, text });
+        const byte bits = carriedBits(entry);
+        contents.changes.append(
+            { ConfigurationField::StatusByte, entry, {}, statusBits(text, bits), bits });
+    }
+
+    QSettings &ini;
+    SettingsFileContents contents;
+};
+
+} // namespace
+
+std::optional<SettingsFileContents> LegacySettings::load(const QString &fileName)
+{
+    // The INI reader reads whatever the file holds, so only a regular file of
+    // sensible size is handed to it.
+    if (!SettingsFile::isReadable(fileName))
+        return std::nullopt;
     QSettings ini(fileName, QSettings::IniFormat);
     const QStringList groups = ini.childGroups();
     if (ini.status() != QSettings::NoError
         || (!groups.contains(MasterGroup) && !groups.contains(AttendeeGroup)))
         return std::nullopt;
 
-    LegacySettings settings;
+    Reader reader(ini);
     ini.beginGroup(MasterGroup);
-    settings.maxCallTime = decimal(ini.value(QStringLiteral("Maxrufsignalisierung")));
-    settings.callRedirectTime = decimal(ini.value(QStringLiteral("Rufweiterschaltung")));
-    settings.masterCallNumber1 = text(ini.value(QStringLiteral("MasterNummer1")));
-    settings.masterCallNumber2 = text(ini.value(QStringLiteral("MasterNummer2")));
-    settings.masterStatusBits
-        = statusBits(text(ini.value(QStringLiteral("MasterStatusByte"))), MasterStatusMask);
+    reader.time(ConfigurationField::MaxCallTime, QStringLiteral("Maxrufsignalisierung"));
+    reader.time(ConfigurationField::CallRedirectTime, QStringLiteral("Rufweiterschaltung"));
+    reader.value(Configuration::Master, ConfigurationField::CallNumber1,
+        plainText(ini.value(QStringLiteral("MasterNummer1"))));
+    reader.value(Configuration::Master, ConfigurationField::CallNumber2,
+        plainText(ini.value(QStringLiteral("MasterNummer2"))));
+    reader.status(Configuration::Master, plainText(ini.value(QStringLiteral("MasterStatusByte"))));
     ini.endGroup();
 
     ini.beginGroup(AttendeeGroup);
@@ -91,13 +131,37 @@ std::optional<LegacySettings> LegacySettings::readFile(const QString &fileName)
     const QStringList statusTexts = items(ini.value(QStringLiteral("Statusbytes")));
     ini.endGroup();
 
-    // A short list leaves the remaining attendees empty.
-    for (int index = 0; index < int(settings.attendees.size()); ++index) {
-        Attendee &attendee = settings.attendees[index];
-        attendee.callNumber1 = callNumbers1.value(index);
-        attendee.callNumber2 = callNumbers2.value(index);
-        attendee.busAddress = busAddresses.value(index);
-        attendee.statusBits = statusBits(statusTexts.value(index), AttendeeStatusMask);
+    // Attendee n takes item n - 1; a short list leaves the rest empty, and
+    // items beyond the ninth have no attendee.
+    for (int n = Configuration::FirstAttendee; n <= Configuration::LastAttendee; ++n) {
+        reader.value(n, ConfigurationField::CallNumber1, callNumbers1.value(n - 1));
+        reader.value(n, ConfigurationField::CallNumber2, callNumbers2.value(n - 1));
+        reader.value(n, ConfigurationField::BusAddress, busAddresses.value(n - 1));
+        reader.status(n, statusTexts.value(n - 1));
+    }
+    return reader.contents;
+}
+
+std::optional<LegacySettings> LegacySettings::readFile(const QString &fileName)
+{
+    const std::optional<SettingsFileContents> contents = load(fileName);
+    if (!contents)
+        return std::nullopt;
+    Configuration values;
+    for (ConfigurationChange change : contents->changes) {
+        change.bits = 0xff;
+        values.apply(change);
+    }
+    LegacySettings settings;
+    settings.maxCallTime = contents->changes.at(0).number;
+    settings.callRedirectTime = contents->changes.at(1).number;
+    settings.masterCallNumber1 = values.entries[0].callNumber1;
+    settings.masterCallNumber2 = values.entries[0].callNumber2;
+    settings.masterStatusBits = values.entries[0].statusByte;
+    for (int n = 1; n <= 9; ++n) {
+        const ConfigurationEntry &entry = values.entries[n];
+        settings.attendees[n - 1]
+            = { entry.callNumber1, entry.callNumber2, entry.busAddress, entry.statusByte };
     }
     return settings;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settingsfile.h"
 #include "vxtypes.h"
 
 #include <QString>
@@ -8,28 +9,33 @@
 #include <optional>
 
 // A settings file of the older program (.cvx, INI format with the sections
-// "Master" and "Teilnehmer"); read only. Holds what the import puts on screen.
-struct LegacySettings
+// "Master" and "Teilnehmer"); read only.
+class LegacySettings
 {
-    // The status bits the file carries; the import leaves the others alone.
+public:
+    // Always the whole screen, in the older program's order: maximum call
+    // time, redirect time, the master's numbers and options, then per attendee
+    // its numbers, address and options. A missing key or item reads as empty
+    // (a time as 0). The file has no extended-functions bit: status changes
+    // carry only the other option bits. nullopt for a name that is no regular
+    // file or for a file without either section.
+    static std::optional<SettingsFileContents> load(const QString &fileName);
+
+    // The window's former interface, until it takes the one above.
     static constexpr byte MasterStatusMask = 0x5d;
     static constexpr byte AttendeeStatusMask = 0x1d;
-
     struct Attendee
     {
         QString callNumber1;
         QString callNumber2;
-        QString busAddress; // as written, either order
-        byte statusBits = 0; // within AttendeeStatusMask
+        QString busAddress;
+        byte statusBits = 0;
     };
-
-    // nullopt when the file cannot be read or is not such a settings file.
     static std::optional<LegacySettings> readFile(const QString &fileName);
-
     int maxCallTime = 0;
     int callRedirectTime = 0;
     QString masterCallNumber1;
     QString masterCallNumber2;
-    byte masterStatusBits = 0; // within MasterStatusMask
-    std::array<Attendee, 9> attendees; // attendee n at index n - 1
+    byte masterStatusBits = 0;
+    std::array<Attendee, 9> attendees;
 };

@@ -3,8 +3,8 @@
 // XML reader accepts must survive being written and read back.
 
 #include "configurationxml.h"
+#include "kelvoaddress.h"
 #include "legacysettings.h"
-#include "settingsfilelimit.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -48,75 +48,47 @@ QByteArray spliced(const QByteArray &file, const QByteArray &data)
 
 void quiet(QtMsgType, const QMessageLogContext &, const QString &) { }
 
+// Every change names an entry and field the configuration has.
+Configuration applied(const SettingsFileContents &contents)
+{
+    Configuration configuration;
+    for (const ConfigurationChange &change : contents.changes) {
+        if (!Configuration::isEntry(change.entry)
+            || (change.field == ConfigurationField::BusAddress
+                && change.entry == Configuration::Master)
+            || (change.field == ConfigurationField::StatusByte
+                && (change.number < 0 || change.number > 0xff)))
+            abort();
+        configuration.apply(change);
+    }
+    return configuration;
+}
+
 void checkXml(const QByteArray &data)
 {
-    const auto changes = ConfigurationXml::read(data);
-    if (!changes)
+    const auto contents = ConfigurationXml::fromXml(data);
+    if (!contents)
         return;
-
-    ConfigurationXml::Values values;
-    for (const ConfigurationXml::Change &change : *changes) {
-        if (change.entry < 0 || change.entry > 9)
-            abort();
-        ConfigurationXml::Entry &entry = values.entries[change.entry];
-        switch (change.field) {
-        case ConfigurationXml::Change::MaxCallTime:
-            values.maxCallTime = change.number;
-            break;
-        case ConfigurationXml::Change::CallRedirectTime:
-            values.callRedirectTime = change.number;
-            break;
-        case ConfigurationXml::Change::CallNumber1:
-            entry.callNumber1 = change.text;
-            break;
-        case ConfigurationXml::Change::CallNumber2:
-            entry.callNumber2 = change.text;
-            break;
-        case ConfigurationXml::Change::BusAddress:
-            if (change.entry == 0)
-                abort();
-            entry.busAddress = change.text;
-            break;
-        case ConfigurationXml::Change::StatusByte:
-            if (change.number < 0 || change.number > 255)
-                abort();
-            entry.statusByte = byte(change.number);
-            break;
-        }
-    }
+    const Configuration loaded = applied(*contents);
 
     // Our own file, read back, must give every value as written (unless the
-    // values are so long that the file passes the size limit).
-    const QByteArray written = ConfigurationXml::write(values);
-    if (written.size() > SettingsFileSizeLimit)
+    // values are so long that the file passes the size limit), with addresses
+    // letter first, and no time or status byte that the adapter cannot take.
+    const QByteArray written = ConfigurationXml::toXml(loaded);
+    if (written.size() > SettingsFile::SizeLimit)
         return;
-    const auto again = ConfigurationXml::read(written);
-    if (!again || again->size() != 2 + 10 * 4 - 1)
+    const auto again = ConfigurationXml::fromXml(written);
+    if (!again || again->changes.size() != 2 + 10 * 4 - 1)
         abort();
-    for (const ConfigurationXml::Change &change : *again) {
-        const ConfigurationXml::Entry &entry = values.entries[change.entry];
-        bool same = true;
-        switch (change.field) {
-        case ConfigurationXml::Change::MaxCallTime:
-            same = change.number == values.maxCallTime;
-            break;
-        case ConfigurationXml::Change::CallRedirectTime:
-            same = change.number == values.callRedirectTime;
-            break;
-        case ConfigurationXml::Change::CallNumber1:
-            same = change.text == entry.callNumber1;
-            break;
-        case ConfigurationXml::Change::CallNumber2:
-            same = change.text == entry.callNumber2;
-            break;
-        case ConfigurationXml::Change::BusAddress:
-            same = change.text == entry.busAddress;
-            break;
-        case ConfigurationXml::Change::StatusByte:
-            same = change.number == entry.statusByte;
-            break;
-        }
-        if (!same)
+    Configuration expected = loaded;
+    for (ConfigurationEntry &entry : expected.entries)
+        entry.busAddress = KelvoAddress::letterFirst(entry.busAddress);
+    if (applied(*again) != expected)
+        abort();
+    for (const ValueProblem &problem : again->problems) {
+        if (problem.field != ConfigurationField::CallNumber1
+            && problem.field != ConfigurationField::CallNumber2
+            && problem.field != ConfigurationField::BusAddress)
             abort();
     }
 }
@@ -137,15 +109,18 @@ void checkLegacy(const QByteArray &data)
                 QFileDevice::FileModificationTime))
             abort();
     }
-    const auto settings = LegacySettings::readFile(fileName);
-    if (!settings)
+    const auto contents = LegacySettings::load(fileName);
+    if (!contents)
         return;
-    if (settings->masterStatusBits & ~LegacySettings::MasterStatusMask)
+    // The whole screen, every time; the options without extended functions.
+    if (contents->changes.size() != 5 + 9 * 4)
         abort();
-    for (const LegacySettings::Attendee &attendee : settings->attendees) {
-        if (attendee.statusBits & ~LegacySettings::AttendeeStatusMask)
+    for (const ConfigurationChange &change : contents->changes) {
+        if (change.field == ConfigurationField::StatusByte
+            && (change.bits & StatusBit::ExtendedFeatures || change.number & ~change.bits))
             abort();
     }
+    applied(*contents);
 }
 
 } // namespace

@@ -1,9 +1,11 @@
 #include "kelvoaddresslabel.h"
 
+#include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
 #include <QResizeEvent>
+#include <QStringList>
 
 #include <cmath>
 
@@ -13,6 +15,8 @@ constexpr double columnCount = 5.0;
 constexpr double rowCount = 3.0;
 constexpr int lastColumn = 4;
 constexpr int lastRow = 2;
+constexpr double lineWidth = 1.0;
+constexpr double leverMargin = 2.0;
 
 // Cell index under a coordinate, clamped before the conversion to int so that
 // no coordinate can overflow it.
@@ -40,6 +44,7 @@ QString KelvoAddressLabel::getAddressName() const
 void KelvoAddressLabel::setAddressName(const QString &name)
 {
     m_dippPosition = KelvoAddress(name).dippPosition();
+    updateToolTip();
     update();
 }
 
@@ -49,6 +54,52 @@ int KelvoAddressLabel::translatePosToDipp(int row)
     // bottom as on the station's switches.
     static constexpr int table[] = { 0, 2, 1 };
     return row >= 0 && row <= lastRow ? table[row] : 0;
+}
+
+int KelvoAddressLabel::leverRow(unsigned position)
+{
+    return position <= unsigned(lastRow) ? translatePosToDipp(int(position)) : 0;
+}
+
+QString KelvoAddressLabel::rowName(int row)
+{
+    static const char *const names[] = {
+        QT_TR_NOOP("oben"),
+        QT_TR_NOOP("Mitte"),
+        QT_TR_NOOP("unten"),
+    };
+    return row >= 0 && row <= lastRow ? tr(names[row]) : QString();
+}
+
+void KelvoAddressLabel::paintSwitches(
+    QPainter &painter, const QRectF &target, const KelvoAddress::Positions &positions)
+{
+    painter.save();
+    painter.setPen(QPen(Qt::black, lineWidth, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+    painter.setBrush(QBrush(Qt::transparent, Qt::SolidPattern));
+    painter.drawRect(QRectF(target.topLeft(), target.size() - QSizeF(lineWidth, lineWidth)));
+
+    painter.translate(target.topLeft());
+    const QSizeF cell(target.width() / columnCount, target.height() / rowCount);
+
+    // Whole units keep the dashes crisp on a screen.
+    painter.setPen(QPen(Qt::gray, lineWidth, Qt::DashLine, Qt::SquareCap, Qt::BevelJoin));
+    for (int i = 1; i <= lastColumn; ++i) {
+        const double x = std::floor(i * cell.width());
+        painter.drawLine(QLineF(x, leverMargin, x, std::floor(target.height() - leverMargin)));
+    }
+
+    // Too small a cell shows no lever.
+    const QSizeF lever = cell - QSizeF(2 * leverMargin, 2 * leverMargin);
+    if (!lever.isEmpty()) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QBrush(Qt::black, Qt::SolidPattern));
+        for (int i = 0; i <= lastColumn; ++i) {
+            const QPointF cellCorner(i * cell.width(), leverRow(positions[i]) * cell.height());
+            painter.drawRect(QRectF(cellCorner + QPointF(leverMargin, leverMargin), lever));
+        }
+    }
+    painter.restore();
 }
 
 void KelvoAddressLabel::calculateContentRect(double width, double height)
@@ -91,6 +142,7 @@ void KelvoAddressLabel::mouseMoveEvent(QMouseEvent *event)
     const int column = cellIndex(m_pressPosition.x() - xOffset, m_cellSize.width(), lastColumn);
     const int row = cellIndex(event->position().y() - yOffset, m_cellSize.height(), lastRow);
     m_dippPosition[column] = unsigned(translatePosToDipp(row));
+    updateToolTip();
     update();
 }
 
@@ -98,37 +150,31 @@ void KelvoAddressLabel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::transparent);
-
-    const QSizeF content = m_contentRect.size();
-    painter.setPen(QPen(Qt::black, 1.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
-    painter.setBrush(QBrush(Qt::transparent, Qt::SolidPattern));
-    painter.drawRect(
-        QRectF(m_contentRect.topLeft(), QSizeF(content.width() - 1.0, content.height() - 1.0)));
-
-    painter.translate(m_contentRect.topLeft());
-
-    painter.setPen(QPen(Qt::gray, 1.0, Qt::DashLine, Qt::SquareCap, Qt::BevelJoin));
-    for (int i = 1; i <= lastColumn; ++i) {
-        const int x = int(i * m_cellSize.width());
-        painter.drawLine(x, 2, x, int(content.height() - 2.0));
-    }
-
-    // Levers keep a 2-pixel margin inside their cell; too small a cell shows none.
-    const QSizeF lever(m_cellSize.width() - 4.0, m_cellSize.height() - 4.0);
-    if (lever.isEmpty())
-        return;
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QBrush(Qt::black, Qt::SolidPattern));
-    for (int i = 0; i <= lastColumn; ++i) {
-        const unsigned position = m_dippPosition[i];
-        // Positions above 2 (numbers above 27) have no lever row of their own.
-        const int row = position <= unsigned(lastRow) ? translatePosToDipp(int(position)) : 0;
-        painter.drawRect(QRectF(i * m_cellSize.width() + 2.0, row * m_cellSize.height() + 2.0,
-            lever.width(), lever.height()));
-    }
+    paintSwitches(painter, m_contentRect, m_dippPosition);
 }
 
 void KelvoAddressLabel::resizeEvent(QResizeEvent *event)
 {
     calculateContentRect(event->size().width(), event->size().height());
+}
+
+void KelvoAddressLabel::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        updateToolTip();
+    QWidget::changeEvent(event);
+}
+
+void KelvoAddressLabel::updateToolTip()
+{
+    const QString address = getAddressName();
+    if (!KelvoAddress::fitsSwitches(address)) {
+        setToolTip(tr("%1: nicht mit den Schaltern einstellbar").arg(address));
+        return;
+    }
+    QStringList levers;
+    for (int i = 0; i <= lastColumn; ++i)
+        levers << QStringLiteral("%1 %2").arg(i + 1).arg(rowName(leverRow(m_dippPosition[i])));
+    //: "C12: Schalter 1 unten, 2 oben, 3 Mitte, 4 oben, 5 Mitte"
+    setToolTip(tr("%1: Schalter %2").arg(address, levers.join(QStringLiteral(", "))));
 }

@@ -8,9 +8,12 @@
 #include <QSizeF>
 #include <QWidget>
 
+class QPainter;
+
 // Shows a bus address as five three-position DIP switches and lets the user
 // set a switch by dragging its lever. The rows from top to bottom stand for
-// the positions 0, 2 and 1.
+// the positions 0, 2 and 1. The tooltip names the address and the row of
+// every lever.
 //
 // An empty or malformed text given to setAddressName() shows A1.
 class KELVOADDRESSLABEL_EXPORT KelvoAddressLabel : public QWidget
@@ -29,6 +32,19 @@ public:
     // Row 0, 1, 2 to the switch position 0, 2, 1 and back (the table is its
     // own inverse); anything else gives 0.
     static int translatePosToDipp(int row);
+    // The row in which a switch at that position shows its lever; positions
+    // above 2 (numbers above 27) have no row of their own and show on top.
+    static int leverRow(unsigned position);
+    // The name of a lever row as the hardware shows it: oben, Mitte, unten.
+    static QString rowName(int row);
+
+    // Paints the switches as the widget shows them, filling target: an
+    // outline, dashed lines between the switches and each lever as a black
+    // block in its row. Each cell is a fifth of the width and a third of the
+    // height. Lines are 1 and the levers' margin 2 units of the painter's
+    // coordinates, so scale the painter for a device finer than a screen.
+    static void paintSwitches(
+        QPainter &painter, const QRectF &target, const KelvoAddress::Positions &positions);
 
     // Fits the 5:3 switch block as large as possible, centred, into a widget
     // of the given size.
@@ -41,6 +57,7 @@ signals:
     void addressChanged();
 
 protected:
+    void changeEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -48,6 +65,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void updateToolTip();
+
     KelvoAddress::Positions m_dippPosition {};
     QPoint m_pressPosition;
     QSizeF m_cellSize { -1.0, -1.0 };

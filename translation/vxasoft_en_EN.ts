@@ -62,6 +62,30 @@
     </message>
 </context>
 <context>
+    <name>KelvoAddressLabel</name>
+    <message>
+        <source>oben</source>
+        <translation>up</translation>
+    </message>
+    <message>
+        <source>Mitte</source>
+        <translation>middle</translation>
+    </message>
+    <message>
+        <source>unten</source>
+        <translation>down</translation>
+    </message>
+    <message>
+        <source>%1: nicht mit den Schaltern einstellbar</source>
+        <translation>%1: cannot be set with the switches</translation>
+    </message>
+    <message>
+        <source>%1: Schalter %2</source>
+        <extracomment>&quot;C12: Schalter 1 unten, 2 oben, 3 Mitte, 4 oben, 5 Mitte&quot;</extracomment>
+        <translation>%1: switches %2</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>VX-Adapter Software</source>

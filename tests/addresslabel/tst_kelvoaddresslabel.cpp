@@ -1,10 +1,15 @@
 #include "kelvoaddresslabel.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTranslator>
 
 using PointList = QList<QPoint>;
+
+// The lever rows from top to bottom, as the tooltip names them.
+const char *const rowNames[] = { "oben", "Mitte", "unten" };
 
 class TestKelvoAddressLabel : public QObject
 {
@@ -21,6 +26,7 @@ private slots:
     void translatePosToDipp();
     void painting_data();
     void painting();
+    void toolTipLanguage();
 };
 
 void TestKelvoAddressLabel::geometry_data()
@@ -57,18 +63,12 @@ void TestKelvoAddressLabel::setAddressName_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("letter first") << "C12"
-                                  << "C12";
-    QTest::newRow("number first") << "12C"
-                                  << "C12";
-    QTest::newRow("above the switches' 27") << "A28"
-                                            << "A28";
-    QTest::newRow("empty") << ""
-                           << "A1";
-    QTest::newRow("malformed") << "a1"
-                               << "A1";
-    QTest::newRow("number 0") << "A0"
-                              << "A1";
+    QTest::newRow("letter first") << QString("C12") << QString("C12");
+    QTest::newRow("number first") << QString("12C") << QString("C12");
+    QTest::newRow("above the switches' 27") << QString("A28") << QString("A28");
+    QTest::newRow("empty") << QString("") << QString("A1");
+    QTest::newRow("malformed") << QString("a1") << QString("A1");
+    QTest::newRow("number 0") << QString("A0") << QString("A1");
 }
 
 void TestKelvoAddressLabel::setAddressName()
@@ -133,6 +133,7 @@ void TestKelvoAddressLabel::drag()
     QTest::mouseRelease(&label, Qt::LeftButton, {}, release);
 
     QCOMPARE(label.getAddressName(), address);
+    QVERIFY(label.toolTip().startsWith(address + ':'));
     QCOMPARE(spy.count(), emitted);
 }
 
@@ -160,18 +161,12 @@ void TestKelvoAddressLabel::painting_data()
     QTest::addColumn<QString>("address");
     QTest::addColumn<QString>("rows"); // lever row of switches 0 to 4
 
-    QTest::newRow("A1") << "A1"
-                        << "00000";
-    QTest::newRow("B1") << "B1"
-                        << "00002";
-    QTest::newRow("C1") << "C1"
-                        << "00001";
-    QTest::newRow("E13") << "E13"
-                         << "22022";
-    QTest::newRow("I24") << "I24"
-                         << "12111";
-    QTest::newRow("A28 draws switch 0 on top") << "A28"
-                                               << "00000";
+    QTest::newRow("A1") << QString("A1") << QString("00000");
+    QTest::newRow("B1") << QString("B1") << QString("00002");
+    QTest::newRow("C1") << QString("C1") << QString("00001");
+    QTest::newRow("E13") << QString("E13") << QString("22022");
+    QTest::newRow("I24") << QString("I24") << QString("12111");
+    QTest::newRow("A28 draws switch 0 on top") << QString("A28") << QString("00000");
 }
 
 void TestKelvoAddressLabel::painting()
@@ -179,31 +174,60 @@ void TestKelvoAddressLabel::painting()
     QFETCH(QString, address);
     QFETCH(QString, rows);
 
-    // 250 x 90: cells of 30 x 30 from x = 50.
     KelvoAddressLabel label;
     label.resize(250, 90);
     label.setAddressName(address);
-    QImage image(label.size(), QImage::Format_ARGB32);
-    image.fill(Qt::white);
-    label.render(&image, {}, {}, QWidget::DrawChildren);
-
-    auto isBlack = [&](int x, int y) { return image.pixel(x, y) == qRgb(0, 0, 0); };
-    for (int column = 0; column < 5; ++column) {
-        const int left = 50 + 30 * column;
-        for (int row = 0; row < 3; ++row) {
-            const int top = 30 * row;
-            const bool lever = rows.at(column).digitValue() == row;
-            const QByteArray where = QByteArray::number(column) + "/" + QByteArray::number(row);
-            QVERIFY2(isBlack(left + 15, top + 15) == lever, where.constData());
-            // The lever fills its cell but for a 2-pixel margin.
-            QVERIFY2(isBlack(left + 3, top + 3) == lever, where.constData());
-            QVERIFY2(isBlack(left + 26, top + 26) == lever, where.constData());
-            QVERIFY2(!isBlack(left + 15, top + 1), where.constData());
+    // The widget (cells of 30 x 30 from x = 50), and the drawing alone at
+    // another size and in other proportions.
+    for (const QRectF &target : { QRectF(50, 0, 150, 90), QRectF(7, 11, 400, 150) }) {
+        QImage image(420, 170, QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        if (target.width() == 150) {
+            label.render(&image, {}, {}, QWidget::DrawChildren);
+        } else {
+            QPainter painter(&image);
+            KelvoAddressLabel::paintSwitches(painter, target, KelvoAddress::convertName(address));
         }
+
+        const QSizeF cell(target.width() / 5, target.height() / 3);
+        auto isBlack = [&](QPointF point) { return image.pixel(point.toPoint()) == qRgb(0, 0, 0); };
+        for (int column = 0; column < 5; ++column) {
+            for (int row = 0; row < 3; ++row) {
+                const QPointF corner
+                    = target.topLeft() + QPointF(column * cell.width(), row * cell.height());
+                const bool lever = rows.at(column).digitValue() == row;
+                const QByteArray where = QByteArray::number(column) + "/" + QByteArray::number(row);
+                // The lever fills its cell but for a 2-pixel margin.
+                QVERIFY2(isBlack(corner + QPointF(2, 2)) == lever, where);
+                QVERIFY2(
+                    isBlack(corner + QPointF(cell.width() - 3, cell.height() - 3)) == lever, where);
+                QVERIFY2(!isBlack(corner + QPointF(cell.width() / 2, 1)), where);
+            }
+        }
+        // Outside the block the background shows.
+        QCOMPARE(image.pixel(target.left() - 3, target.center().y()), qRgb(255, 255, 255));
+        QCOMPARE(image.pixel(target.right() + 3, target.center().y()), qRgb(255, 255, 255));
     }
-    // Outside the block the parent's background shows.
-    QCOMPARE(image.pixel(25, 45), qRgb(255, 255, 255));
-    QCOMPARE(image.pixel(225, 45), qRgb(255, 255, 255));
+
+    QStringList levers;
+    for (int column = 0; column < 5; ++column)
+        levers << QString("%1 %2").arg(column + 1).arg(rowNames[rows.at(column).digitValue()]);
+    QCOMPARE(label.toolTip(),
+        address == "A28" ? "A28: nicht mit den Schaltern einstellbar"
+                         : address + ": Schalter " + levers.join(", "));
+}
+
+void TestKelvoAddressLabel::toolTipLanguage()
+{
+    KelvoAddressLabel label;
+    label.setAddressName("C12");
+    QTranslator english;
+    QVERIFY(
+        english.load("vxasoft_en_EN", qEnvironmentVariable("VXCONFIG_DATA_DIR") + "/translation"));
+    QCoreApplication::installTranslator(&english);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QCOMPARE(label.toolTip(), "C12: switches 1 down, 2 up, 3 middle, 4 up, 5 middle");
+    QCoreApplication::removeTranslator(&english);
 }
 
 QTEST_MAIN(TestKelvoAddressLabel)

@@ -412,4 +412,123 @@ wurde unterbrochen (%2).</translation>
         <translation>Die Schnittstelle %1 ist nicht mehr erreichbar.</translation>
     </message>
 </context>
+<context>
+    <name>SiteSheet</name>
+    <message>
+        <source>Das Blatt ließ sich nicht zeichnen.</source>
+        <translation>Das Blatt ließ sich nicht zeichnen.</translation>
+    </message>
+    <message>
+        <source>Erweiterte Funktionen (Teilnehmer Passwort) Freischalten</source>
+        <translation>Erweiterte Funktionen (Teilnehmer Passwort) Freischalten</translation>
+    </message>
+    <message>
+        <source>Rufsignalisierung AUS</source>
+        <translation>Rufsignalisierung AUS</translation>
+    </message>
+    <message>
+        <source>Rufnummer 2 vor Rufnummer 1 wählen</source>
+        <translation>Rufnummer 2 vor Rufnummer 1 wählen</translation>
+    </message>
+    <message>
+        <source>Auf Master umleiten</source>
+        <translation>Auf Master umleiten</translation>
+    </message>
+    <message>
+        <source>Alle Teilnehmer auf Master umleiten</source>
+        <translation>Alle Teilnehmer auf Master umleiten</translation>
+    </message>
+    <message>
+        <source>Rufweiterschaltung</source>
+        <translation>Rufweiterschaltung</translation>
+    </message>
+    <message>
+        <source>Wahl ohne warten</source>
+        <translation>Wahl ohne warten</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>Teilnehmer %1</source>
+        <translation>Teilnehmer %1</translation>
+    </message>
+    <message>
+        <source>Anlagenblatt VX-Adapter</source>
+        <translation>Anlagenblatt VX-Adapter</translation>
+    </message>
+    <message>
+        <source>dd.MM.yyyy</source>
+        <extracomment>Date format of the sheet, see QDate::toString()</extracomment>
+        <translation>dd.MM.yyyy</translation>
+    </message>
+    <message>
+        <source>Stand: %1</source>
+        <translation>Stand: %1</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Maximale Zeit der Rufsignalisierung</source>
+        <translation>Maximale Zeit der Rufsignalisierung</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Zeit bis zur Rufweiterschaltung</source>
+        <translation>Zeit bis zur Rufweiterschaltung</translation>
+    </message>
+    <message>
+        <source>Station, Kelvo-Adresse</source>
+        <translation>Station, Kelvo-Adresse</translation>
+    </message>
+    <message>
+        <source>Rufnummern und Optionen</source>
+        <translation>Rufnummern und Optionen</translation>
+    </message>
+    <message>
+        <source>DIP-Schalter</source>
+        <translation>DIP-Schalter</translation>
+    </message>
+    <message>
+        <source>Rufnummer 1</source>
+        <translation>Rufnummer 1</translation>
+    </message>
+    <message>
+        <source>Rufnummer 2</source>
+        <translation>Rufnummer 2</translation>
+    </message>
+    <message>
+        <source>Optionen</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Mit den DIP-Schaltern nicht einstellbar: Buchstabe A bis I und Nummer 1 bis 27.</source>
+        <translation>Mit den DIP-Schaltern nicht einstellbar: Buchstabe A bis I und Nummer 1 bis 27.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Ohne Eintrag: Teilnehmer %1</source>
+        <translation>
+            <numerusform>Ohne Eintrag: Teilnehmer %1</numerusform>
+            <numerusform>Ohne Eintrag: Teilnehmer %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>Seite %1 von %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+</context>
 </TS>

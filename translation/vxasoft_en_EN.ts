@@ -412,4 +412,123 @@ was interrupted (%2).</translation>
         <translation>The port %1 can no longer be reached.</translation>
     </message>
 </context>
+<context>
+    <name>SiteSheet</name>
+    <message>
+        <source>Das Blatt ließ sich nicht zeichnen.</source>
+        <translation>The sheet could not be drawn.</translation>
+    </message>
+    <message>
+        <source>Erweiterte Funktionen (Teilnehmer Passwort) Freischalten</source>
+        <translation>Enable extended functions (attendee password)</translation>
+    </message>
+    <message>
+        <source>Rufsignalisierung AUS</source>
+        <translation>Call signalling OFF</translation>
+    </message>
+    <message>
+        <source>Rufnummer 2 vor Rufnummer 1 wählen</source>
+        <translation>Dial call number 2 before call number 1</translation>
+    </message>
+    <message>
+        <source>Auf Master umleiten</source>
+        <translation>Redirect to master</translation>
+    </message>
+    <message>
+        <source>Alle Teilnehmer auf Master umleiten</source>
+        <translation>Redirect all attendees to master</translation>
+    </message>
+    <message>
+        <source>Rufweiterschaltung</source>
+        <translation>Call forwarding</translation>
+    </message>
+    <message>
+        <source>Wahl ohne warten</source>
+        <translation>Dial without waiting</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>Teilnehmer %1</source>
+        <translation>Attendee %1</translation>
+    </message>
+    <message>
+        <source>Anlagenblatt VX-Adapter</source>
+        <translation>VX-Adapter site sheet</translation>
+    </message>
+    <message>
+        <source>dd.MM.yyyy</source>
+        <extracomment>Date format of the sheet, see QDate::toString()</extracomment>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>Stand: %1</source>
+        <translation>As of %1</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Maximale Zeit der Rufsignalisierung</source>
+        <translation>Maximum call signalling time</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Zeit bis zur Rufweiterschaltung</source>
+        <translation>Time until call forwarding</translation>
+    </message>
+    <message>
+        <source>Station, Kelvo-Adresse</source>
+        <translation>Station, Kelvo address</translation>
+    </message>
+    <message>
+        <source>Rufnummern und Optionen</source>
+        <translation>Call numbers and options</translation>
+    </message>
+    <message>
+        <source>DIP-Schalter</source>
+        <translation>DIP switches</translation>
+    </message>
+    <message>
+        <source>Rufnummer 1</source>
+        <translation>Call number 1</translation>
+    </message>
+    <message>
+        <source>Rufnummer 2</source>
+        <translation>Call number 2</translation>
+    </message>
+    <message>
+        <source>Optionen</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Mit den DIP-Schaltern nicht einstellbar: Buchstabe A bis I und Nummer 1 bis 27.</source>
+        <translation>This address cannot be set with the DIP switches: letter A to I and number 1 to 27.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Ohne Eintrag: Teilnehmer %1</source>
+        <translation>
+            <numerusform>No entry: attendee %1</numerusform>
+            <numerusform>No entry: attendees %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>Seite %1 von %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+</context>
 </TS>

@@ -114,10 +114,11 @@ void Exchange::transmit(Lane lane, const Command &command)
 {
     LaneState &state = this->lane(lane);
     state.waiting = command;
-    const bool sent = m_link && m_link->sendFrame(command.frame);
+    state.answerTimer.start(m_timeoutMs);
     // A frame the port did not take gets no answer: say so at once, but from
     // the event loop, as a late answer would.
-    state.answerTimer.start(sent ? m_timeoutMs : 0);
+    if (!m_link || !m_link->sendFrame(command.frame))
+        state.answerTimer.start(0);
 }
 
 void Exchange::answerTimedOut(Lane lane)

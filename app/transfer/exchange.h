@@ -49,7 +49,8 @@ public:
     // A command sent or queued and not yet answered.
     bool isBusy(Lane lane) const;
 
-    // A frame as if it had come from the link.
+    // A frame as if it had come from the link. The link's own frames come here
+    // by themselves; nothing else may hand them on as well.
     void deliver(const Frame &frame);
 
     // Whether answer is what request asks for.

@@ -164,7 +164,7 @@ struct Rig
 
     Rig()
     {
-        exchange.setAnswerTimeout(100);
+        exchange.setAnswerTimeout(250);
         transmit.setRepetitionDelay(0);
         safe.transmitSequence()->setRepetitionDelay(0);
         QObject::connect(&exchange, &Exchange::answered, [this](auto, const Frame &f, quint64 t) {

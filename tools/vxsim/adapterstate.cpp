@@ -8,26 +8,16 @@
 
 namespace {
 
-// Byte arrays go into the file as hex, so that any byte the program sent
-// comes back unchanged.
-QString hex(const QByteArray &bytes)
-{
-    return QString::fromLatin1(bytes.toHex());
-}
-
-QByteArray unhex(const QJsonValue &value)
-{
-    return QByteArray::fromHex(value.toString().toLatin1());
-}
+const QLatin1String PasswordKey("password");
+const QLatin1String MaxCallTimeKey("maxCallTime");
+const QLatin1String RedirectTimeKey("callRedirectTime");
+const QLatin1String EntriesKey("entries");
+const QLatin1String Number1Key("callNumber1");
+const QLatin1String Number2Key("callNumber2");
+const QLatin1String StatusKey("statusByte");
+const QLatin1String AddressKey("busAddress");
 
 } // namespace
-
-void AdapterState::clearConfiguration()
-{
-    const QByteArray keep = password;
-    *this = AdapterState();
-    password = keep;
-}
 
 bool AdapterState::load(const QString &fileName, QString *error)
 {
@@ -44,16 +34,19 @@ bool AdapterState::load(const QString &fileName, QString *error)
     }
     const QJsonObject root = document.object();
     AdapterState loaded;
-    loaded.password = unhex(root.value(QLatin1String("password")));
-    loaded.redirectTime = byte(root.value(QLatin1String("redirectTime")).toInt(30));
-    loaded.maxCallTime = byte(root.value(QLatin1String("maxCallTime")).toInt(60));
-    const QJsonArray entries = root.value(QLatin1String("entries")).toArray();
-    for (int i = 0; i < Entries && i < entries.size(); ++i) {
-        const QJsonObject entry = entries.at(i).toObject();
-        loaded.callNumbers[i][0] = unhex(entry.value(QLatin1String("callNumber1")));
-        loaded.callNumbers[i][1] = unhex(entry.value(QLatin1String("callNumber2")));
-        loaded.statusBytes[i] = byte(entry.value(QLatin1String("statusByte")).toInt());
-        loaded.busAddresses[i] = unhex(entry.value(QLatin1String("busAddress")));
+    loaded.password = root.value(PasswordKey).toString();
+    Configuration &configuration = loaded.configuration;
+    configuration.maxCallTime = root.value(MaxCallTimeKey).toInt(configuration.maxCallTime);
+    configuration.callRedirectTime
+        = root.value(RedirectTimeKey).toInt(configuration.callRedirectTime);
+    const QJsonArray entries = root.value(EntriesKey).toArray();
+    for (int i = 0; i < Configuration::EntryCount && i < entries.size(); ++i) {
+        const QJsonObject values = entries.at(i).toObject();
+        ConfigurationEntry &entry = configuration.entries[i];
+        entry.callNumber1 = values.value(Number1Key).toString();
+        entry.callNumber2 = values.value(Number2Key).toString();
+        entry.statusByte = byte(values.value(StatusKey).toInt());
+        entry.busAddress = values.value(AddressKey).toString();
     }
     *this = loaded;
     return true;
@@ -62,19 +55,19 @@ bool AdapterState::load(const QString &fileName, QString *error)
 bool AdapterState::save(const QString &fileName, QString *error) const
 {
     QJsonArray entries;
-    for (int i = 0; i < Entries; ++i) {
+    for (const ConfigurationEntry &entry : configuration.entries) {
         entries.append(QJsonObject {
-            { QLatin1String("callNumber1"), hex(callNumbers[i][0]) },
-            { QLatin1String("callNumber2"), hex(callNumbers[i][1]) },
-            { QLatin1String("statusByte"), statusBytes[i] },
-            { QLatin1String("busAddress"), hex(busAddresses[i]) },
+            { Number1Key, entry.callNumber1 },
+            { Number2Key, entry.callNumber2 },
+            { StatusKey, entry.statusByte },
+            { AddressKey, entry.busAddress },
         });
     }
     const QJsonObject root {
-        { QLatin1String("password"), hex(password) },
-        { QLatin1String("redirectTime"), redirectTime },
-        { QLatin1String("maxCallTime"), maxCallTime },
-        { QLatin1String("entries"), entries },
+        { PasswordKey, password },
+        { MaxCallTimeKey, configuration.maxCallTime },
+        { RedirectTimeKey, configuration.callRedirectTime },
+        { EntriesKey, entries },
     };
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly)) {

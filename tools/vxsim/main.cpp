@@ -103,6 +103,14 @@ int main(int argc, char *argv[])
         { QStringLiteral("baud"),
             QStringLiteral("Take as long as a line of this speed, both ways (e.g. 9600)."),
             QStringLiteral("rate") },
+        { QStringLiteral("corrupt"),
+            QStringLiteral("Store one value wrongly whenever it is written: a time or the last "
+                           "digit of a call number one off, status bit 0x08 flipped, the address "
+                           "letter one on (I to A); an empty value gets one. [entry:]field, entry "
+                           "0 (master) to 9, field one of %1; the times need no entry. Example: "
+                           "4:callnumber2.")
+                .arg(Corruption::fieldNames()),
+            QStringLiteral("value") },
         { { QStringLiteral("v"), QStringLiteral("verbose") },
             QStringLiteral("Log every frame in hex on stderr.") },
     });
@@ -118,9 +126,17 @@ int main(int argc, char *argv[])
         || !readCount(parser, QStringLiteral("baud"), &options.baud))
         return 2;
     if (parser.isSet(QStringLiteral("password"))) {
-        options.password = EncodeDigits(parser.value(QStringLiteral("password")));
-        if (options.password.isEmpty() || options.password.contains(char(0xFF))) {
+        options.password = parser.value(QStringLiteral("password"));
+        const QByteArray digits = EncodeDigits(options.password);
+        if (digits.isEmpty() || digits.contains(char(0xFF)) || options.password.contains(' ')) {
             std::fprintf(stderr, "vxsim: --password takes digits only\n");
+            return 2;
+        }
+    }
+    if (parser.isSet(QStringLiteral("corrupt"))) {
+        options.corruption = Corruption::parse(parser.value(QStringLiteral("corrupt")));
+        if (!options.corruption) {
+            std::fprintf(stderr, "vxsim: --corrupt takes [entry:]field, e.g. 4:callnumber2\n");
             return 2;
         }
     }

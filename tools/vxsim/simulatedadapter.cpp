@@ -11,11 +11,6 @@ using Reply = SimulatedAdapter::Reply;
 const Reply Ack { LinkCommand::Acknowledge, {} };
 const Reply Nak { LinkCommand::NoAcknowledge, {} };
 
-bool isEntry(byte value)
-{
-    return value < AdapterState::Entries;
-}
-
 bool isDigitCode(const QByteArray &digits)
 {
     for (char c : digits) {
@@ -34,8 +29,9 @@ bool isBusAddress(const QByteArray &address)
 
 } // namespace
 
-SimulatedAdapter::SimulatedAdapter(const AdapterState &state)
+SimulatedAdapter::SimulatedAdapter(const AdapterState &state, std::optional<Corruption> corruption)
     : m_state(state)
+    , m_corruption(corruption)
 { }
 
 bool SimulatedAdapter::takeChanged()
@@ -54,7 +50,7 @@ std::optional<Reply> SimulatedAdapter::handle(byte command, const QByteArray &pa
             m_loggedIn = false;
             return Ack;
         }
-        m_loggedIn = payload == m_state.password;
+        m_loggedIn = payload == EncodeDigits(m_state.password);
         return m_loggedIn ? Ack : Nak;
     case LinkCommand::Reset:
         // Works without a login, as a way back for a forgotten configuration.
@@ -77,49 +73,61 @@ std::optional<Reply> SimulatedAdapter::handle(byte command, const QByteArray &pa
 
 std::optional<Reply> SimulatedAdapter::configure(byte command, const QByteArray &payload)
 {
-    const byte entry = payload.isEmpty() ? byte(0xFF) : byte(payload.at(0));
+    const Frame frame { command, payload };
+    const byte entry = payload.isEmpty() ? byte(0xFF) : frame.at(0);
+    Configuration &configuration = m_state.configuration;
     switch (command) {
     case LinkCommand::MasterPassword: {
         const QByteArray first = payload.left(payload.size() / 2);
         if (payload.size() != 8 || payload.mid(4) != first || !isDigitCode(first))
             return Nak;
-        m_state.password = first;
+        m_state.password = QString::fromLatin1(DecodeDigits(first));
         break;
     }
     case LinkCommand::CallNumber: {
-        const byte slot = payload.size() >= 2 ? byte(payload.at(1)) : byte(0);
-        const QByteArray digits = payload.mid(2);
-        if (!isEntry(entry) || (slot != 1 && slot != 2) || !isDigitCode(digits))
+        const byte slot = frame.at(1);
+        if (!Configuration::isEntry(entry) || (slot != 1 && slot != 2)
+            || !isDigitCode(payload.mid(2)))
             return Nak;
-        m_state.callNumbers[entry][slot - 1] = digits;
+        ConfigurationEntry &values = configuration.entries[entry];
+        (slot == 1 ? values.callNumber1 : values.callNumber2) = Answers::callNumber(frame);
+        stored(
+            entry, slot == 1 ? ConfigurationField::CallNumber1 : ConfigurationField::CallNumber2);
         break;
     }
     case LinkCommand::CallRedirectTime:
     case LinkCommand::MaxCallTime:
         if (payload.size() != 1)
             return Nak;
-        if (command == LinkCommand::MaxCallTime)
-            m_state.maxCallTime = byte(payload.at(0));
-        else
-            m_state.redirectTime = byte(payload.at(0));
+        if (command == LinkCommand::MaxCallTime) {
+            configuration.maxCallTime = frame.at(0);
+            stored(Configuration::Master, ConfigurationField::MaxCallTime);
+        } else {
+            configuration.callRedirectTime = frame.at(0);
+            stored(Configuration::Master, ConfigurationField::CallRedirectTime);
+        }
         break;
     case LinkCommand::StatusByte:
-        if (payload.size() != 2 || !isEntry(entry))
+        if (payload.size() != 2 || !Configuration::isEntry(entry))
             return Nak;
-        m_state.statusBytes[entry] = byte(payload.at(1));
+        // As sent, all eight bits: the adapter does not know which have an option.
+        configuration.entries[entry].statusByte = frame.at(1);
+        stored(entry, ConfigurationField::StatusByte);
         break;
     case LinkCommand::BusAddress: {
         const QByteArray address = payload.mid(1);
         const bool cleared = address.size() >= 1 && address.at(0) == 0;
-        if (entry < 1 || !isEntry(entry) || !(cleared || isBusAddress(address)))
+        if (entry == Configuration::Master || !Configuration::isEntry(entry)
+            || !(cleared || isBusAddress(address)))
             return Nak;
-        m_state.busAddresses[entry] = cleared ? QByteArray() : address;
+        configuration.entries[entry].busAddress = Answers::busAddress(frame);
+        stored(entry, ConfigurationField::BusAddress);
         break;
     }
     case LinkCommand::LockAttendeePassword:
     case LinkCommand::UnlockAttendeePassword:
         // Accepted, but nothing the configuration keeps.
-        return payload.size() == 1 && isEntry(entry) ? Ack : Nak;
+        return payload.size() == 1 && Configuration::isEntry(entry) ? Ack : Nak;
     default:
         return Nak;
     }
@@ -127,33 +135,43 @@ std::optional<Reply> SimulatedAdapter::configure(byte command, const QByteArray 
     return Ack;
 }
 
-std::optional<Reply> SimulatedAdapter::read(byte command, const QByteArray &payload)
+std::optional<Reply> SimulatedAdapter::read(byte command, const QByteArray &payload) const
 {
     const byte entry = payload.isEmpty() ? byte(0xFF) : byte(payload.at(0));
+    const Configuration &configuration = m_state.configuration;
     switch (command) {
     case LinkCommand::ReadMasterPassword:
-        return Reply { command, m_state.password };
+        return Reply { command, EncodeDigits(m_state.password) };
     case LinkCommand::ReadCallRedirectTime:
-        return Reply { command, QByteArray(1, char(m_state.redirectTime)) };
+        return Reply { command, QByteArray(1, char(configuration.callRedirectTime)) };
     case LinkCommand::ReadMaxCallTime:
-        return Reply { command, QByteArray(1, char(m_state.maxCallTime)) };
+        return Reply { command, QByteArray(1, char(configuration.maxCallTime)) };
     case LinkCommand::ReadCallNumber: {
         const byte slot = payload.size() >= 2 ? byte(payload.at(1)) : byte(0);
-        if (!isEntry(entry) || (slot != 1 && slot != 2))
+        if (!Configuration::isEntry(entry) || (slot != 1 && slot != 2))
             return Nak;
-        return Reply { command, payload.left(2) + m_state.callNumbers[entry][slot - 1] };
+        const ConfigurationEntry &values = configuration.entries[entry];
+        const QString number = slot == 1 ? values.callNumber1 : values.callNumber2;
+        return Reply { command, Frames::callNumber(entry, number.toLatin1(), slot).payload };
     }
     case LinkCommand::ReadStatusByte:
-        if (!isEntry(entry))
+        if (!Configuration::isEntry(entry))
             return Nak;
-        return Reply { command, QByteArray(1, char(entry)) + char(m_state.statusBytes[entry]) };
-    case LinkCommand::ReadBusAddress: {
-        if (!isEntry(entry))
+        return Reply { command,
+            Frames::statusByte(entry, configuration.entries[entry].statusByte).payload };
+    case LinkCommand::ReadBusAddress:
+        if (!Configuration::isEntry(entry))
             return Nak;
-        const QByteArray address = m_state.busAddresses[entry];
-        return Reply { command, char(entry) + (address.isEmpty() ? QByteArray(1, '\0') : address) };
-    }
+        // An empty address reads as floor 0.
+        return Reply { command,
+            Frames::busAddress(entry, configuration.entries[entry].busAddress).payload };
     default:
         return Nak;
     }
+}
+
+void SimulatedAdapter::stored(int entry, ConfigurationField field)
+{
+    if (m_corruption)
+        m_corruption->spoil(m_state.configuration, entry, field);
 }

@@ -1,6 +1,10 @@
 #pragma once
 
 #include "adapterstate.h"
+#include "corruption.h"
+#include "vxtypes.h"
+
+#include <QByteArray>
 
 #include <optional>
 
@@ -15,7 +19,8 @@ public:
         QByteArray payload;
     };
 
-    explicit SimulatedAdapter(const AdapterState &state);
+    explicit SimulatedAdapter(
+        const AdapterState &state, std::optional<Corruption> corruption = std::nullopt);
 
     // No answer for the program's own ACK and NAK.
     std::optional<Reply> handle(byte command, const QByteArray &payload);
@@ -27,9 +32,11 @@ public:
 
 private:
     std::optional<Reply> configure(byte command, const QByteArray &payload);
-    std::optional<Reply> read(byte command, const QByteArray &payload);
+    std::optional<Reply> read(byte command, const QByteArray &payload) const;
+    void stored(int entry, ConfigurationField field);
 
     AdapterState m_state;
+    std::optional<Corruption> m_corruption;
     bool m_loggedIn = false;
     bool m_changed = false;
 };

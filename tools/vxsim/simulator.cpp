@@ -1,8 +1,8 @@
 #include "simulator.h"
 
 #include "communicationpackage.h"
-#include "ptyline.h"
 #include "protocol.h"
+#include "ptyline.h"
 
 #include <QFile>
 #include <QTimer>
@@ -34,8 +34,8 @@ bool Simulator::start(QString *error)
     if (!m_options.password.isEmpty())
         state.password = m_options.password;
     else if (state.password.isEmpty())
-        state.password = EncodeDigits(QByteArray("1234"));
-    m_adapter.emplace(state);
+        state.password = QStringLiteral("1234");
+    m_adapter.emplace(state, m_options.corruption);
 
     if (!m_line->open(error))
         return false;

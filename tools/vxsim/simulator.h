@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chattersource.h"
+#include "corruption.h"
 #include "simulatedadapter.h"
 
 #include <QObject>
@@ -19,13 +20,14 @@ class Simulator : public QObject
 public:
     struct Options
     {
-        QByteArray password; // digit code; empty: the stored one, or 1234
+        QString password; // digits; empty: the stored one, or 1234
         QString stateFile;
         int chatterPerSecond = 0;
         int nakEvery = 0; // 0: never
         int silentAfter = -1; // answers before falling silent; -1: never
         int latencyMs = 0;
         int baud = 0; // 0: unpaced
+        std::optional<Corruption> corruption;
         bool verbose = false;
     };
 

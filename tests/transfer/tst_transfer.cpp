@@ -1,0 +1,476 @@
+// Login, transmit, receive and the safe transfer against a link that plays the
+// adapter from a script: the frames on the wire, where each answer goes,
+// refusals, time-outs, cancel and restart.
+
+#include "configurationtext.h"
+#include "safetransfer.h"
+
+#include <QHash>
+#include <QMetaEnum>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+
+// Frames as hex, command byte first: "12 04 02" asks for number 2 of attendee 4.
+QString hex(const Frame &frame)
+{
+    return QString::fromLatin1((char(frame.command) + frame.payload).toHex(' '));
+}
+
+Frame frame(const QString &text)
+{
+    const QByteArray bytes = QByteArray::fromHex(text.toLatin1());
+    return { byte(bytes.at(0)), bytes.mid(1) };
+}
+
+// Acknowledges commands; answers a request with values made from it: times 45
+// and 20, call number "<entry><slot>" (the master's "0<slot>"), status byte
+// 0x10 | entry, address floor = entry with letter 'A' + entry.
+QString answerTo(const QString &request)
+{
+    const QStringList bytes = request.split(' ');
+    const QString code = bytes[0];
+    const QString entry = bytes.value(1);
+    if (code == "14" || code == "13")
+        return code == "14" ? "14 2d" : "13 14";
+    if (code == "12")
+        return request + ' ' + (entry == "00" ? "0a" : entry) + ' ' + bytes[2];
+    if (code == "19")
+        return request + " 1" + entry.right(1);
+    if (code == "1f")
+        return request + ' ' + entry + ' ' + QString::number(0x41 + entry.toInt(), 16);
+    return "20";
+}
+
+class FakeAdapter : public AdapterLink
+{
+public:
+    QStringList sent;
+    QStringList held; // frames (by index) not answered
+    QStringList refused; // frames answered with NAK
+    bool mute = false; // answers nothing by itself
+    bool portOpen = true;
+    std::function<void(int index)> onSend;
+
+    bool sendFrame(const Frame &frame) override
+    {
+        sent << hex(frame);
+        const int index = int(sent.size()) - 1;
+        if (onSend)
+            onSend(index);
+        const QString number = QString::number(index);
+        const QString reply = mute || held.contains(number) ? QString()
+            : refused.contains(number)                      ? "21"
+                                                            : answerTo(sent.last());
+        // From the event loop, as a real line answers.
+        if (!reply.isEmpty())
+            QTimer::singleShot(0, this, [this, reply] { answer(reply); });
+        return portOpen;
+    }
+    QString portName() const override { return QStringLiteral("ttyFAKE"); }
+    void answer(const QString &text) { emit frameReceived(frame(text)); }
+};
+
+// The 41 frames of a transmit of the default configuration (times 60 and 30,
+// everything else empty), and the 41 requests of a receive.
+QStringList transmitFrames()
+{
+    QStringList frames { "03 1e", "04 3c", "02 00 01", "02 00 02", "05 00 00" };
+    for (int n = 1; n <= 9; ++n)
+        frames << QString("02 0%1 01|02 0%1 02|05 0%1 00|09 0%1 00").arg(n).split('|');
+    return frames;
+}
+
+QStringList receiveRequests()
+{
+    QStringList frames { "14", "13", "12 00 01", "12 00 02", "19 00" };
+    for (int n = 1; n <= 9; ++n)
+        frames << QString("12 0%1 01|12 0%1 02|19 0%1|1f 0%1").arg(n).split('|');
+    return frames;
+}
+
+// "a; b" as a list; <transmit>, <receive[:6]>, <transmit[4:]> stand for frames.
+QStringList expand(const QString &text)
+{
+    static const QRegularExpression token("^<(\\w+)(?:\\[(\\d*):(\\d*)\\])?>$");
+    QStringList result;
+    for (const QString &item : text.split("; ", Qt::SkipEmptyParts)) {
+        const auto match = token.match(item);
+        const QStringList all
+            = match.captured(1) == "transmit" ? transmitFrames() : receiveRequests();
+        const int from = match.captured(2).toInt();
+        const int to = match.captured(3).isEmpty() ? int(all.size()) : match.captured(3).toInt();
+        result << (match.hasMatch() ? all.mid(from, to - from) : QStringList { item });
+    }
+    return result;
+}
+
+template<typename Enum>
+QString key(Enum value)
+{
+    return QLatin1String(QMetaEnum::fromType<Enum>().valueToKey(value));
+}
+
+// The times and entries 0, 1, 2 and 9: "70 25 0815/1203//41 ...".
+QString summary(const Configuration &c)
+{
+    QStringList parts { QString::number(c.maxCallTime), QString::number(c.callRedirectTime) };
+    for (const ConfigurationEntry &e : { c.entries[0], c.entries[1], c.entries[2], c.entries[9] })
+        parts << e.callNumber1 + '/' + e.callNumber2 + '/' + e.busAddress + '/'
+                + QString::number(e.statusByte, 16);
+    return parts.join(' ');
+}
+
+// Every object under test on one fake link, and a log of what they report.
+// Its steps: see run() and addActions(); "reset!" resets safely, "until <n>"
+// waits for n frames sent, "count <n>" checks that many are, "settle" waits
+// until nothing is awaited, "wait" until something happens, "done" until the
+// run ended.
+struct Rig
+{
+    FakeAdapter link;
+    Exchange exchange { &link };
+    LoginSession session { &exchange };
+    Configuration screen;
+    TransmitSequence transmit { &exchange, [this] { return screen; } };
+    ReceiveSequence receive { &exchange };
+    SafeTransfer safe { &exchange, &session, [this] { return screen; } };
+    QStringList log;
+    quint64 ownTicket = 0;
+    qsizetype startedAt = 0;
+    int values = 0;
+    bool saves = true, goesOn = true, cancelOnRefusal = false;
+    SafeTransfer::Phase phase = SafeTransfer::Idle;
+    QHash<QString, std::function<void(const QString &)>> actions;
+
+    void note(const QString &text) { log << text; }
+    auto say(const QString &text)
+    {
+        return [this, text] { note(text); };
+    }
+    auto sayValue(const QString &text)
+    {
+        return [this, text](int e, ConfigurationField f) {
+            note(text + ConfigurationText::valueName(e, f));
+        };
+    }
+    auto sayWhat(const QString &text)
+    {
+        return [this, text](SafeTransfer::Phase p, const QString &what) {
+            note(text + key(p) + ": " + what);
+        };
+    }
+
+    Rig()
+    {
+        exchange.setAnswerTimeout(250);
+        transmit.setRepetitionDelay(0);
+        safe.transmitSequence()->setRepetitionDelay(0);
+        QObject::connect(&exchange, &Exchange::answered, [this](auto, const Frame &f, quint64 t) {
+            if (t == ownTicket)
+                note("answered " + hex(f));
+            // After the sequences' own slots: between a NAK and its repetition.
+            if (cancelOnRefusal && f.command == LinkCommand::NoAcknowledge)
+                transmit.cancel();
+        });
+        QObject::connect(
+            &exchange, &Exchange::noAnswer, [this](auto, const QString &what, quint64 t) {
+                if (t == ownTicket)
+                    note("no answer: " + what);
+            });
+        QObject::connect(&exchange, &Exchange::unexpectedFrame,
+            [this](const Frame &f) { note("unexpected " + hex(f)); });
+        QObject::connect(
+            &session, &LoginSession::loggedInChanged, [this](bool in) { note(in ? "in" : "out"); });
+        QObject::connect(&session, &LoginSession::loginRefused,
+            [this] { note(QString("refused, %1 sent").arg(link.sent.size())); });
+        QObject::connect(&session, &LoginSession::passwordChanged,
+            [this](bool ok) { note(ok ? "password ok" : "password no"); });
+        QObject::connect(&session, &LoginSession::resetAnswered,
+            [this](bool ok) { note(ok ? "reset ok" : "reset no"); });
+        QObject::connect(&session, &LoginSession::noAnswer,
+            [this](const QString &what) { note("no answer: " + what); });
+        QObject::connect(&transmit, &TransmitSequence::finished, say("finished"));
+        QObject::connect(&transmit, &TransmitSequence::refused, sayValue("refused: "));
+        QObject::connect(&transmit, &TransmitSequence::noAnswer, sayValue("no answer: "));
+        QObject::connect(&receive, &ReceiveSequence::finished, say("finished"));
+        QObject::connect(&receive, &ReceiveSequence::refused, sayValue("refused: "));
+        QObject::connect(&receive, &ReceiveSequence::noAnswer, sayValue("no answer: "));
+        QObject::connect(&receive, &ReceiveSequence::valueReceived, [this] { ++values; });
+        safe.setSaveBackup([this](const Configuration &adapter) {
+            note(QString("saved %1").arg(adapter.maxCallTime));
+            return saves;
+        });
+        safe.setConfirmWithoutBackup([this](auto why, const QString &what) {
+            note(QString("asked %1 %2").arg(key(why), what));
+            return goesOn;
+        });
+        QObject::connect(
+            &safe, &SafeTransfer::progress, [this](auto now, int, auto, int step, int total) {
+                if (std::exchange(phase, now) != now)
+                    note(QString("%1 %2/%3").arg(key(now)).arg(step).arg(total));
+            });
+        QObject::connect(
+            &safe, &SafeTransfer::verified, [this](const Configuration &w, const Configuration &r) {
+                note(QString("verified %1/%2").arg(w.maxCallTime).arg(r.maxCallTime));
+            });
+        QObject::connect(&safe, &SafeTransfer::finished, say("finished"));
+        QObject::connect(&safe, &SafeTransfer::declined, say("declined"));
+        QObject::connect(&safe, &SafeTransfer::refused, sayWhat("refused "));
+        QObject::connect(&safe, &SafeTransfer::noAnswer, sayWhat("no answer "));
+        addActions();
+    }
+
+    void addActions()
+    {
+        const auto begin = [this](std::function<void()> start) {
+            return [this, start](auto) { startedAt = log.size(), start(); };
+        };
+        actions = {
+            { "mute", [this](auto) { link.mute = true; } },
+            { "hold", [this](const QString &i) { link.held = i.split(' '); } },
+            { "refuse", [this](const QString &i) { link.refused = i.split(' '); } },
+            { "login", [this](const QString &digits) { session.login(digits); } },
+            { "logout", [this](auto) { session.logout(); } },
+            { "password", [this](const QString &digits) { session.changePassword(digits); } },
+            { "reset", [this](auto) { session.reset(); } },
+            { "forget", [this](auto) { session.forget(); } },
+            { "quit", [this](auto) { session.logoutOnClose(); } },
+            { "close", [this](auto) { link.portOpen = false; } },
+            { "send",
+                [this](const QString &f) {
+                    ownTicket = exchange.send(Exchange::Sequence, frame(f), f);
+                } },
+            { "abandon", [this](auto) { exchange.abandon(Exchange::Sequence); } },
+            { "answer", [this](const QString &frame) { link.answer(frame); } },
+            { "transmit", begin([this] { transmit.start(); }) },
+            { "receive", begin([this] { receive.start(); }) },
+            { "cancel", [this](auto) { transmit.cancel(), receive.cancel(); } },
+            { "write", begin([this] { safe.write(); }) },
+            { "read", begin([this] { safe.read(); }) },
+            { "reset!", begin([this] { safe.reset(); }) },
+            { "backup", [this](auto) { safe.setBackupEnabled(true); } },
+            { "verify", [this](auto) { safe.setVerifyEnabled(true); } },
+            { "unsaved", [this](auto) { saves = false; } },
+            { "decline", [this](auto) { goesOn = false; } },
+            { "cancel-on-NAK", [this](auto) { cancelOnRefusal = true; } },
+            { "fill", [this](auto) { fill(); } },
+            { "type",
+                [this](auto) {
+                    link.onSend = [this](int i) {
+                        if (i == 8)
+                            screen.entries[2].callNumber1 = "2222";
+                    };
+                } },
+            { "box",
+                [this](auto) {
+                    QObject::connect(&receive, &ReceiveSequence::valueReceived, [this] { box(); });
+                } },
+            { "pending",
+                [this](
+                    auto) { note("pending " + QString::number(session.pendingCommand(), 16)); } },
+            { "values", [this](auto) { note(QString("values %1").arg(values)); } },
+            { "kept", [this](auto) { note("kept " + summary(transmit.sent())); } },
+            { "read?", [this](auto) { note("read " + summary(receive.received())); } },
+        };
+    }
+
+    void fill()
+    {
+        screen.maxCallTime = 70;
+        screen.callRedirectTime = 25;
+        screen.entries[0] = { "0815", "120 3", "", 0x41 };
+        screen.entries[1] = { "11", "0 1", "12B", 0x30 };
+        screen.entries[2] = { "1", "", "C3", 0x01 };
+        screen.entries[9] = { "9", "", "I24", 0x0c };
+    }
+    // A message box's event loop: the value's request is the last one sent,
+    // and no further request goes out while the box is open.
+    void box()
+    {
+        const qsizetype sent = link.sent.size();
+        QCoreApplication::processEvents();
+        if (sent != values || link.sent.size() != sent)
+            note(QString("value %1 with %2 sent").arg(values).arg(link.sent.size()));
+    }
+    bool run(const QString &step)
+    {
+        const QString name = step.section(' ', 0, 0);
+        const QString argument = step.section(' ', 1);
+        if (actions.contains(name)) {
+            actions[name](argument);
+            return true;
+        }
+        static const QRegularExpression end("^(finished|declined|refused|no answer)");
+        const qsizetype events = log.size() + link.sent.size();
+        const auto wait = [](const std::function<bool()> &condition) {
+            return QTest::qWaitFor(condition, 3000);
+        };
+        if (name == "until")
+            return wait([&] { return link.sent.size() >= argument.toInt(); });
+        if (name == "count")
+            return link.sent.size() == argument.toInt();
+        if (name == "settle")
+            return wait([this] { return !exchange.isBusy(Exchange::Sequence); });
+        if (name == "wait")
+            return wait([&] { return log.size() + link.sent.size() > events; });
+        if (name == "done")
+            return wait([this] { return !log.mid(startedAt).filter(end).isEmpty(); });
+        return false;
+    }
+};
+
+// A row: its name | steps | frames sent | log. A line that starts with blanks
+// goes on with the row before.
+const char Scripts[] = R"(
+login accepted | mute; login 1234; answer 20; pending | 00 01 02 03 04 | in; pending ffff
+login refused: message, then logout, whose answer changes nothing
+    | mute; login 1234; answer 21; answer 20 | 00 01 02 03 04; 00 | refused, 1 sent
+logout accepted, then refused
+    | mute; login 1234; answer 20; logout; answer 20; login 1234; answer 20; logout; answer 21
+    | 00 01 02 03 04; 00; 00 01 02 03 04; 00 | in; out; in
+master password, twice in one frame | mute; password 4710; answer 20; password 4711; answer 21
+    | 01 04 07 01 0a 04 07 01 0a; 01 04 07 01 01 04 07 01 01 | password ok; password no
+reset awaited | mute; reset; answer 20; reset; pending | 38 52 53 54; 38 52 53 54
+    | reset ok; pending 38
+silent adapter: message, login kept, the next logout works
+    | mute; login 1234; answer 20; logout; wait; logout; answer 20
+    | 00 01 02 03 04; 00; 00 | in; no answer: Logout; out
+port closed: no answer at once | mute; close; login 1234; wait | 00 01 02 03 04
+    | no answer: Login
+window closed: logout without waiting, only if logged in
+    | mute; quit; login 1234; answer 20; quit | 00 01 02 03 04; 00 | in
+ACK with nothing awaited | mute; answer 20; answer 19 01 00; pending |
+    | unexpected 20; unexpected 19 01 00; pending f000
+second login waits for the first one's answer and drops it
+    | mute; login 1234; login 5678; count 1; answer 21; answer 20
+    | 00 01 02 03 04; 00 05 06 07 08 | in
+line gone: logged out without a frame, late answer dropped
+    | mute; login 1234; answer 20; logout; forget; answer 21 | 00 01 02 03 04; 00 | in; out
+
+ACK to the login-related command first | mute; send 05 01 00; login 1234; answer 20; answer 20
+    | 05 01 00; 00 01 02 03 04 | in; answered 20
+ACK due to a given-up login dropped before the transmit's
+    | mute; login 1234; forget; send 05 01 00; answer 20; answer 21
+    | 00 01 02 03 04; 05 01 00 | answered 21
+data answer only for the entry and slot asked
+    | mute; send 12 04 02; answer 12 04 01 05; answer 12 05 02 05; answer 19 04 00; answer 20;
+      answer 12 04 02 05 | 12 04 02 | unexpected 12 04 01 05; unexpected 12 05 02 05;
+      unexpected 19 04 00; unexpected 20; answered 12 04 02 05
+NAK answers a request | mute; send 14; answer 21 | 14 | answered 21
+unsolicited status answer during a transmit | mute; send 05 05 10; answer 19 05 00; answer 20
+    | 05 05 10 | unexpected 19 05 00; answered 20
+abandoned: the next frame once the late answer came, dropped
+    | mute; send 19 03; abandon; send 19 04; count 1; answer 19 03 05; answer 19 04 01
+    | 19 03; 19 04 | answered 19 04 01
+abandoned: the next frame once the late answer's time ran out
+    | mute; send 19 03; abandon; send 19 04; wait; answer 19 03 05 | 19 03; 19 04
+    | unexpected 19 03 05
+time-out, then the answer is too late | mute; send 12 09 01; wait; answer 12 09 01 | 12 09 01
+    | no answer: 12 09 01; unexpected 12 09 01
+
+transmit: values as typed, read at each step | fill; type; transmit; done; kept
+    | 03 19; 04 46; 02 00 01 0a 08 01 05; 02 00 02 01 02 0a 03; 05 00 41; 02 01 01 01 01;
+      02 01 02 0a 01; 05 01 30; 09 01 0c 42; 02 02 01 02 02 02 02; 02 02 02; 05 02 01;
+      09 02 03 43; <transmit[13:37]>; 02 09 01 09; 02 09 02; 05 09 0c; 09 09 18 49
+    | finished; kept 70 25 0815/1203//41 11/01/B12/30 2222//C3/1 9//I24/c
+refused command sent again; an ACK starts the count again | refuse 2 4 5 6; transmit; done
+    | <transmit[:3]>; 02 00 01; 02 00 02; 02 00 02; 02 00 02; <transmit[3:]> | finished
+fourth refusal ends the run; a late ACK is unexpected
+    | refuse 0 1 2 3; transmit; done; answer 20 | 03 1e; 03 1e; 03 1e; 03 1e
+    | refused: Zeit bis zur Rufweiterschaltung; unexpected 20
+cancel drops the repetition after a refusal
+    | refuse 2; cancel-on-NAK; transmit; until 3; settle; receive; done
+    | <transmit[:3]>; <receive> | finished
+restart: the old run's late ACK is awaited and dropped
+    | hold 2; transmit; until 3; transmit; count 3; answer 20; count 4; done
+    | <transmit[:3]>; <transmit> | finished
+restart: the old run's answer never comes | hold 2; transmit; until 3; transmit; count 3; done
+    | <transmit[:3]>; <transmit> | finished
+cancel: the late answer dropped, the next run starts at once
+    | hold 2; transmit; until 3; cancel; answer 20; transmit; count 4; done
+    | <transmit[:3]>; <transmit> | finished
+transmit: no answer, then the next run works | hold 6; transmit; done; transmit; done
+    | <transmit[:7]>; <transmit> | no answer: Rufnummer 2 von Teilnehmer 1; finished
+receive: each value handed over before the next request | box; receive; done; read?
+    | <receive> | finished; read 45 20 01/02//10 11/12/B1/11 21/22/C2/10 91/92/J9/19
+receive: no answer, then the next run works | hold 0; receive; done; receive; done; values
+    | 14; <receive> | no answer: Maximale Zeit der Rufsignalisierung; finished; values 41
+receive: an answer for another entry is not stored
+    | hold 5; receive; until 6; answer 12 02 01 07; done; values | <receive[:6]>
+    | unexpected 12 02 01 07; no answer: Rufnummer 1 von Teilnehmer 1; values 5
+receive: a refused request ends the run | refuse 5; receive; done; values | <receive[:6]>
+    | refused: Rufnummer 1 von Teilnehmer 1; values 5
+receive cancelled: the answer in flight is dropped
+    | hold 5; receive; until 6; cancel; answer 12 01 01 05; values | <receive[:6]> | values 5
+receive restarted: the old answer is not stored
+    | hold 5; receive; until 6; receive; count 6; answer 12 01 01 05; done; values
+    | <receive[:6]>; <receive> | finished; values 46
+
+write, both switches off: a plain transmit | write; done | <transmit> | Transmit 1/41; finished
+reset, both switches off: the reset frame | reset!; done | 38 52 53 54
+    | Reset 1/1; finished; reset ok
+read | read; done | <receive> | Read 1/41; finished
+backup, write, verify | backup; verify; write; done | <receive>; <transmit>; <receive>
+    | Backup 1/123; saved 45; Transmit 42/123; Verify 83/123; verified 60/45; finished
+backup before a reset | backup; verify; reset!; done | <receive>; 38 52 53 54
+    | Backup 1/42; saved 45; Reset 42/42; finished; reset ok
+backup refused: write after asking | refuse 0; backup; write; done | 14; <transmit>
+    | Backup 1/82; asked BackupRefused Maximale Zeit der Rufsignalisierung; Transmit 42/82;
+      finished
+backup not answered: no write if the user says no | hold 3; backup; decline; write; done
+    | <receive[:4]> | Backup 1/82; asked BackupNotAnswered Rufnummer 2 von Master; declined
+backup not saved: asks | backup; unsaved; decline; reset!; done | <receive>
+    | Backup 1/42; saved 45; asked BackupNotSaved ; declined
+verify not answered | hold 41; verify; write; done | <transmit>; 14
+    | Transmit 1/82; Verify 42/82; no answer Verify: Maximale Zeit der Rufsignalisierung
+transmit refused | refuse 0 1 2 3; write; done | 03 1e; 03 1e; 03 1e; 03 1e
+    | Transmit 1/41; refused Transmit: Zeit bis zur Rufweiterschaltung
+)";
+
+} // namespace
+
+class TestTransfer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void scripts_data();
+    void scripts();
+};
+
+void TestTransfer::scripts_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("sent");
+    QTest::addColumn<QString>("log");
+
+    QStringList rows;
+    for (const QString &line : QString::fromUtf8(Scripts).split('\n', Qt::SkipEmptyParts)) {
+        if (line.startsWith(' '))
+            rows.last() += (rows.last().endsWith(';') ? " " : "") + line.trimmed();
+        else
+            rows << line;
+    }
+    for (const QString &row : std::as_const(rows)) {
+        const QStringList fields = row.split(QRegularExpression(" ?\\| ?"));
+        QTest::newRow(qPrintable(fields[0])) << fields[1] << fields[2] << fields[3];
+    }
+}
+
+void TestTransfer::scripts()
+{
+    QFETCH(QString, steps);
+    QFETCH(QString, sent);
+    QFETCH(QString, log);
+
+    Rig rig;
+    for (const QString &step : steps.split("; "))
+        QVERIFY2(rig.run(step), qPrintable(step));
+    QCOMPARE(rig.link.sent, expand(sent));
+    QCOMPARE(rig.log, log.split("; ", Qt::SkipEmptyParts));
+}
+
+QTEST_GUILESS_MAIN(TestTransfer)
+#include "tst_transfer.moc"

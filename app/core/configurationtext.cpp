@@ -5,7 +5,7 @@
 namespace {
 
 // lupdate finds the texts by their QT_TRANSLATE_NOOP markers.
-QString translate(const char *text)
+QString translated(const char *text)
 {
     return QCoreApplication::translate("ConfigurationText", text);
 }
@@ -23,26 +23,26 @@ namespace ConfigurationText {
 QString entryName(int entry)
 {
     return entry == Configuration::Master
-        ? translate(QT_TRANSLATE_NOOP("ConfigurationText", "Master"))
-        : translate(QT_TRANSLATE_NOOP("ConfigurationText", "Teilnehmer %1")).arg(entry);
+        ? translated(QT_TRANSLATE_NOOP("ConfigurationText", "Master"))
+        : translated(QT_TRANSLATE_NOOP("ConfigurationText", "Teilnehmer %1")).arg(entry);
 }
 
 QString fieldName(ConfigurationField field)
 {
     switch (field) {
     case ConfigurationField::MaxCallTime:
-        return translate(
+        return translated(
             QT_TRANSLATE_NOOP("ConfigurationText", "Maximale Zeit der Rufsignalisierung"));
     case ConfigurationField::CallRedirectTime:
-        return translate(QT_TRANSLATE_NOOP("ConfigurationText", "Zeit bis zur Rufweiterschaltung"));
+        return translated(QT_TRANSLATE_NOOP("ConfigurationText", "Zeit bis zur Rufweiterschaltung"));
     case ConfigurationField::CallNumber1:
-        return translate(QT_TRANSLATE_NOOP("ConfigurationText", "Rufnummer 1"));
+        return translated(QT_TRANSLATE_NOOP("ConfigurationText", "Rufnummer 1"));
     case ConfigurationField::CallNumber2:
-        return translate(QT_TRANSLATE_NOOP("ConfigurationText", "Rufnummer 2"));
+        return translated(QT_TRANSLATE_NOOP("ConfigurationText", "Rufnummer 2"));
     case ConfigurationField::StatusByte:
-        return translate(QT_TRANSLATE_NOOP("ConfigurationText", "Optionen"));
+        return translated(QT_TRANSLATE_NOOP("ConfigurationText", "Optionen"));
     case ConfigurationField::BusAddress:
-        return translate(QT_TRANSLATE_NOOP("ConfigurationText", "Kelvo-Adresse"));
+        return translated(QT_TRANSLATE_NOOP("ConfigurationText", "Kelvo-Adresse"));
     }
     return QString();
 }
@@ -52,7 +52,7 @@ QString valueName(int entry, ConfigurationField field)
     if (isTime(field))
         return fieldName(field);
     //: "Rufnummer 2 von Teilnehmer 4"
-    return translate(QT_TRANSLATE_NOOP("ConfigurationText", "%1 von %2"))
+    return translated(QT_TRANSLATE_NOOP("ConfigurationText", "%1 von %2"))
         .arg(fieldName(field), entryName(entry));
 }
 
@@ -61,13 +61,13 @@ QString listedName(int entry, ConfigurationField field)
     if (isTime(field))
         return fieldName(field);
     //: "Teilnehmer 4, Rufnummer 2"
-    return translate(QT_TRANSLATE_NOOP("ConfigurationText", "%1, %2"))
+    return translated(QT_TRANSLATE_NOOP("ConfigurationText", "%1, %2"))
         .arg(entryName(entry), fieldName(field));
 }
 
 QString quoted(const QString &value)
 {
-    return value.isEmpty() ? translate(QT_TRANSLATE_NOOP("ConfigurationText", "(leer)")) : value;
+    return value.isEmpty() ? translated(QT_TRANSLATE_NOOP("ConfigurationText", "(leer)")) : value;
 }
 
 QStringList limited(const QStringList &lines)

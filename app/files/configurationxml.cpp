@@ -203,17 +203,3 @@ std::optional<SettingsFileContents> ConfigurationXml::load(const QString &fileNa
         return std::nullopt;
     return fromXml(data);
 }
-
-std::optional<QList<ConfigurationXml::Change>> ConfigurationXml::readFile(const QString &fileName)
-{
-    const std::optional<SettingsFileContents> contents = load(fileName);
-    if (!contents)
-        return std::nullopt;
-    QList<Change> changes;
-    for (const ConfigurationChange &change : contents->changes) {
-        static constexpr Change::Field fields[] = { Change::MaxCallTime, Change::CallRedirectTime,
-            Change::CallNumber1, Change::CallNumber2, Change::StatusByte, Change::BusAddress };
-        changes.append({ fields[int(change.field)], change.entry, change.text, change.number });
-    }
-    return changes;
-}

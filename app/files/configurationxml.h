@@ -28,28 +28,4 @@ public:
     static std::optional<SettingsFileContents> fromXml(const QByteArray &data);
     // Also nullopt for a name that is no regular file, without opening it.
     static std::optional<SettingsFileContents> load(const QString &fileName);
-
-    // The window's former interface, until it takes the one above.
-    using Values = Configuration;
-    using Entry = ConfigurationEntry;
-    struct Change
-    {
-        enum Field {
-            MaxCallTime,
-            CallRedirectTime,
-            CallNumber1,
-            CallNumber2,
-            BusAddress,
-            StatusByte
-        };
-        Field field = MaxCallTime;
-        int entry = 0;
-        QString text;
-        int number = 0;
-    };
-    static bool writeFile(const QString &fileName, const Values &values)
-    {
-        return save(fileName, values, nullptr);
-    }
-    static std::optional<QList<Change>> readFile(const QString &fileName);
 };

@@ -141,27 +141,3 @@ std::optional<SettingsFileContents> LegacySettings::load(const QString &fileName
     }
     return reader.contents;
 }
-
-std::optional<LegacySettings> LegacySettings::readFile(const QString &fileName)
-{
-    const std::optional<SettingsFileContents> contents = load(fileName);
-    if (!contents)
-        return std::nullopt;
-    Configuration values;
-    for (ConfigurationChange change : contents->changes) {
-        change.bits = 0xff;
-        values.apply(change);
-    }
-    LegacySettings settings;
-    settings.maxCallTime = contents->changes.at(0).number;
-    settings.callRedirectTime = contents->changes.at(1).number;
-    settings.masterCallNumber1 = values.entries[0].callNumber1;
-    settings.masterCallNumber2 = values.entries[0].callNumber2;
-    settings.masterStatusBits = values.entries[0].statusByte;
-    for (int n = 1; n <= 9; ++n) {
-        const ConfigurationEntry &entry = values.entries[n];
-        settings.attendees[n - 1]
-            = { entry.callNumber1, entry.callNumber2, entry.busAddress, entry.statusByte };
-    }
-    return settings;
-}

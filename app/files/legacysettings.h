@@ -20,22 +20,4 @@ public:
     // carry only the other option bits. nullopt for a name that is no regular
     // file or for a file without either section.
     static std::optional<SettingsFileContents> load(const QString &fileName);
-
-    // The window's former interface, until it takes the one above.
-    static constexpr byte MasterStatusMask = 0x5d;
-    static constexpr byte AttendeeStatusMask = 0x1d;
-    struct Attendee
-    {
-        QString callNumber1;
-        QString callNumber2;
-        QString busAddress;
-        byte statusBits = 0;
-    };
-    static std::optional<LegacySettings> readFile(const QString &fileName);
-    int maxCallTime = 0;
-    int callRedirectTime = 0;
-    QString masterCallNumber1;
-    QString masterCallNumber2;
-    byte masterStatusBits = 0;
-    std::array<Attendee, 9> attendees;
 };

@@ -57,6 +57,11 @@ QString SerialHelper::portName() const
     return port->portName();
 }
 
+bool SerialHelper::isOpen() const
+{
+    return port->isOpen();
+}
+
 void SerialHelper::signalStatus(const QString &s, const QDateTime &d)
 {
     Q_UNUSED(d)

@@ -24,6 +24,7 @@ public:
 
     bool sendFrame(const Frame &frame) override;
     QString portName() const override;
+    bool isOpen() const;
 
 signals:
     void ReceiveStatusByte(byte attendee, byte statusbyte);

@@ -3,10 +3,13 @@
 
 #include "callnumbervalidator.h"
 #include "languageapplication.h"
+#include "loginsession.h"
 #include "resourcepaths.h"
 #include "serialhelper.h"
 
 #include <QActionGroup>
+#include <QCloseEvent>
+#include <QFileInfo>
 #include <QMessageBox>
 
 namespace {
@@ -38,7 +41,7 @@ MainWindow::MainWindow(QWidget *parent)
     retranslateMessages();
     ui->setupUi(this);
     ui->frame->setFixedWidth(180);
-    setWindowTitle(windowTitle() + versionSuffix());
+    updateTitle();
     ui->passwordEdit->setValidator(new CallNumberValidator(4, this));
 
     createLink();
@@ -71,12 +74,19 @@ MainWindow::MainWindow(QWidget *parent)
     languageGroup->addAction(ui->actionDeutsch);
     languageGroup->addAction(ui->actionEnglisch);
     connect(languageGroup, &QActionGroup::triggered, this, &MainWindow::toggleLanguage);
+    connect(ui->actionSicherung_wiederherstellen, &QAction::triggered, this,
+        &MainWindow::restoreBackup);
+    connect(ui->actionDrucken, &QAction::triggered, this, &MainWindow::printSheet);
+    connect(ui->actionAls_PDF_exportieren, &QAction::triggered, this, &MainWindow::exportSheet);
+    connect(ui->spinMaxCall, &QSpinBox::valueChanged, this, &MainWindow::configurationEdited);
+    connect(ui->spinRedirect, &QSpinBox::valueChanged, this, &MainWindow::configurationEdited);
+    connect(ui->dialBox, &QCheckBox::toggled, this, &MainWindow::configurationEdited);
     connectLink();
     setupTransfer();
 
     resetConfiguration();
     toggleLanguage(ui->actionDeutsch);
-    savedConfiguration = configuration();
+    markSaved(QString());
 }
 
 MainWindow::~MainWindow() = default;
@@ -101,7 +111,43 @@ void MainWindow::retranslateMessages()
     messageTransferFailed = tr("Es wurden falsche Daten übertragen oder die Verbindung gestört.");
     messageResetQuestion = tr("Wollen Sie alle im Gerät gespeicherten Daten löschen?");
 
-    setWindowTitle(windowTitle() + versionSuffix());
+    updateTitle();
+}
+
+void MainWindow::updateTitle()
+{
+    // The file first, the program with its one version suffix last.
+    const QString document = fileName.isEmpty() ? tr("unbenannt") : QFileInfo(fileName).fileName();
+    setWindowTitle(
+        document + QLatin1String("[*] - ") + tr("VX-Adapter Software") + versionSuffix());
+}
+
+void MainWindow::configurationEdited()
+{
+    setWindowModified(configuration() != savedConfiguration);
+}
+
+void MainWindow::markSaved(const QString &name)
+{
+    savedConfiguration = configuration();
+    fileName = name;
+    updateTitle();
+    setWindowModified(false);
+}
+
+bool MainWindow::maySetAside()
+{
+    if (!isWindowModified())
+        return true;
+    const auto answer = QMessageBox::question(this, tr("Ungesicherte Änderungen"),
+        tr("Die Konfiguration wurde geändert.\nMöchten Sie die Änderungen speichern?"),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Cancel);
+    if (answer == QMessageBox::Discard)
+        return true;
+    if (answer != QMessageBox::Save)
+        return false;
+    serializeExportData();
+    return !isWindowModified();
 }
 
 void MainWindow::toggleLanguage(QAction *action)
@@ -148,7 +194,13 @@ void MainWindow::validateCallTime(int)
         ui->spinRedirect->setValue(maxCall - 2);
 }
 
-void MainWindow::configurationEdited()
+void MainWindow::closeEvent(QCloseEvent *event)
 {
-    setWindowModified(configuration() != savedConfiguration);
+    if (!maySetAside()) {
+        event->ignore();
+        return;
+    }
+    session->logoutOnClose();
+    serial->CloseCommunication();
+    event->accept();
 }

@@ -5,29 +5,32 @@
 #include <QMainWindow>
 #include <QMap>
 #include <QPointer>
-#include <QTimer>
 
 #include <memory>
 
 class AttendeeWidget;
 class EntryPanel;
+class Exchange;
+class LoginSession;
 class MasterWidget;
 class ProgressDialog;
 class QActionGroup;
+class SafeTransfer;
 class SerialHelper;
+struct InputProblem;
+struct SettingsFileContents;
 
 namespace Ui {
 class MainWindow;
 }
 
-// The program's only top-level window. The configuration lives in its widgets;
-// everything that reads or writes it goes through the roster accessors.
-//
-// The class is large by nature (every slot sits on it), so its duties live in
-// separate units: mainwindow.cpp (construction, language, call-time rule),
-// mainwindowlogin.cpp (port, login, master password, reset),
-// mainwindowroster.cpp (the ten entries), mainwindowtransfer.cpp (transmit,
-// receive, input check) and mainwindowfiles.cpp (settings files).
+// The program's only top-level window: it shows the configuration and maps
+// what the link, the login session and the transfers report to dialogs and
+// message boxes. Its duties live in separate units: mainwindow.cpp
+// (construction, language, call-time rule, title), mainwindowlogin.cpp (port,
+// login, master password), mainwindowroster.cpp (the ten entries),
+// mainwindowtransfer.cpp (read, write, reset, input check) and
+// mainwindowfiles.cpp (settings files, backups, the site sheet).
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -50,7 +53,7 @@ public:
     Configuration configuration() const;
     void setConfiguration(const Configuration &configuration);
 
-    bool isLoggedIn() const { return loggedIn; }
+    bool isLoggedIn() const;
 
 public slots:
     void openSelectedPort();
@@ -79,76 +82,78 @@ public slots:
     void toggleLanguage(QAction *action);
     void validateCallTime(int t);
 
+    void restoreBackup();
+    void printSheet();
+    void exportSheet();
+
 protected:
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
-private slots:
-    void portFailed(const QString &reason);
-    void configurationEdited();
-
 private:
-    // Values of pendingCommand: the login-related command awaiting its answer.
-    enum PendingCommand : qint32 {
-        PendingLogin = 0,
-        PendingPasswordChange = 1,
-        PendingLogout = 255,
-        PendingNone = 0xFFFF,
-        PendingNothingYet = 0xF000,
-    };
+    // The run a progress dialog belongs to; one at a time.
+    enum class Run { None, Read, Write, Reset };
 
     void retranslateMessages();
+    void updateTitle();
+    void configurationEdited();
+    // The screen now matches what fileName holds or the adapter holds.
+    void markSaved(const QString &fileName);
+    // Save, discard or cancel when the screen holds changes; true to go on.
+    bool maySetAside();
+
+    // --- login unit ---
     void createLink();
     void connectLink();
     void showLoginState();
+    bool requirePort();
+    void portFailed(const QString &reason);
+    void adapterSilent(const QString &what);
+
+    // --- roster unit ---
     void addMasterPanel();
     void addAttendeePanel(int attendee);
     EntryPanel *panel(int entry) const;
     // One value as a file or the adapter hands it over, set like a user edit.
     void applyChange(const ConfigurationChange &change);
 
-    // --- transfer unit (mainwindowtransfer.cpp) ---
-    bool validateAttendees();
-    // Idempotent; the repetition timer is also set up on first use.
+    // --- transfer unit ---
     void setupTransfer();
-    // The transmit part of receivedAck()/receivedNak(); idle unless a transmit runs.
-    void transmitAcknowledged();
-    void transmitRefused();
-    void endTransmit();
-    QString entryName(int entry) const;
-    void openProgressDialog(void (MainWindow::*cancelSlot)());
-    void advanceProgress();
-    void showProcess(const QString &text);
-    // --- end transfer unit ---
+    bool validateAttendees();
+    void showInputProblem(const InputProblem &problem);
+    void startRun(Run run);
+    // A run under way that another one must not interrupt: raise its dialog.
+    bool raiseRunningDialog(Run wanted);
+    void showProgress(int phase, int entry, ConfigurationField field, int step, int total);
+    void runFinished();
+    void runFailed(bool refused, const QString &what);
+    void showVerifyResult(const Configuration &written, const Configuration &read);
+    void closeProgressDialog();
+    bool saveBackup(const Configuration &adapter);
+    bool confirmWithoutBackup(int why, const QString &what);
 
-    // --- files unit (mainwindowfiles.cpp) ---
+    // --- files unit ---
+    void applyFile(const SettingsFileContents &contents, const QString &fileName);
+    bool saveTo(const QString &fileName);
     void showImportFailed();
-    // --- end files unit ---
 
     std::unique_ptr<Ui::MainWindow> ui;
     QMap<int, AttendeeWidget *> attendees;
     MasterWidget *masterWidget = nullptr;
     SerialHelper *serial = nullptr;
+    Exchange *exchange = nullptr;
+    LoginSession *session = nullptr;
+    SafeTransfer *transfer = nullptr;
     QActionGroup *languageGroup = nullptr;
     QPointer<ProgressDialog> progressDialog;
+    Run run = Run::None;
+    bool portLost = false; // the port broke down since it was last chosen
 
     // What was last loaded, saved, written or read; the screen is modified
     // while it differs.
     Configuration savedConfiguration;
-
-    qint32 pendingCommand = PendingNothingYet;
-    bool loggedIn = false;
-
-    qint32 transmitStep = -1;
-    qint32 transmitRetries = 0;
-    qint32 transmitAttendee = 0;
-    bool transmitRunning = false;
-    // The one-second repetition after a NAK; stopped when the run ends.
-    QTimer repeatTimer;
-
-    qint32 receiveStep = 0;
-    qint32 receiveAttendee = 0;
-    bool receiveRunning = false;
+    QString fileName;
+    QString backupError; // why the last backup could not be saved
 
     QString messageNoBusAddress;
     QString messageDuplicateBusAddress;

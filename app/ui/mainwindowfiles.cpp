@@ -1,97 +1,143 @@
-// Settings files: the XML configuration (save and load) and the import of the
-// older INI settings file. The values go through the roster accessors.
+// MainWindow: the XML configuration file, the import of the older settings
+// file, the backups and the site sheet.
 
 #include "mainwindow.h"
+#include "ui_mainwindow.h"
 
+#include "backupstore.h"
 #include "configurationxml.h"
 #include "legacysettings.h"
-#include "ui_mainwindow.h"
+#include "sitesheet.h"
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QStatusBar>
+
+namespace {
+
+constexpr int StatusMessageMs = 5000;
+
+} // namespace
 
 void MainWindow::serializeExportData()
 {
-    const QString fileName = QFileDialog::getSaveFileName(
+    const QString name = QFileDialog::getSaveFileName(
         this, tr("Datei speichern"), QDir::currentPath(), tr("Vx-Configuration (*.tml)"));
-    if (fileName.isEmpty())
-        return;
+    if (!name.isEmpty())
+        saveTo(name);
+}
 
-    ConfigurationXml::Values values;
-    values.maxCallTime = ui->spinMaxCall->value();
-    values.callRedirectTime = ui->spinRedirect->value();
-    for (int n = 0; n < int(values.entries.size()); ++n) {
-        ConfigurationXml::Entry &entry = values.entries[n];
-        entry.callNumber1 = callNumber(n, 1);
-        entry.callNumber2 = callNumber(n, 2);
-        entry.busAddress = busAddress(n);
-        entry.statusByte = statusByte(n);
-    }
-    if (!ConfigurationXml::writeFile(fileName, values))
+bool MainWindow::saveTo(const QString &name)
+{
+    QString error;
+    if (!ConfigurationXml::save(name, configuration(), &error)) {
         QMessageBox::warning(this, tr("Datei speichern"),
-            tr("Die Datei %1 konnte nicht gespeichert werden.")
-                .arg(QDir::toNativeSeparators(fileName)));
+            tr("Die Datei %1 konnte nicht gespeichert werden:\n%2\nDie Datei ist unverändert.")
+                .arg(QDir::toNativeSeparators(name), error));
+        return false;
+    }
+    markSaved(name);
+    statusBar()->showMessage(
+        tr("Gespeichert: %1").arg(QDir::toNativeSeparators(name)), StatusMessageMs);
+    return true;
 }
 
 void MainWindow::serializeImportData()
 {
-    const QString fileName = QFileDialog::getOpenFileName(
-        this, tr("Datei laden"), QDir::currentPath(), tr("Vx-Configuration (*.tml)"));
-    if (fileName.isEmpty())
+    if (raiseRunningDialog(Run::None) || !maySetAside())
         return;
-
-    // The whole file is read before anything changes, so a broken one leaves the
-    // screen as it was.
-    const std::optional<QList<ConfigurationXml::Change>> changes
-        = ConfigurationXml::readFile(fileName);
-    if (!changes) {
+    const QString name = QFileDialog::getOpenFileName(
+        this, tr("Datei laden"), QDir::currentPath(), tr("Vx-Configuration (*.tml)"));
+    if (name.isEmpty())
+        return;
+    // Read whole before anything changes, so a broken file leaves the screen as it was.
+    const std::optional<SettingsFileContents> contents = ConfigurationXml::load(name);
+    if (!contents) {
         showImportFailed();
         return;
     }
-    // In document order: a later value wins, and each time set runs the call-time
-    // check against the other time as it stands at that moment.
-    for (const ConfigurationXml::Change &change : *changes) {
-        static const ConfigurationField fields[]
-            = { ConfigurationField::MaxCallTime, ConfigurationField::CallRedirectTime,
-                  ConfigurationField::CallNumber1, ConfigurationField::CallNumber2,
-                  ConfigurationField::BusAddress, ConfigurationField::StatusByte };
-        applyChange({ fields[change.field], change.entry, change.text, change.number });
-    }
+    applyFile(*contents, name);
 }
 
 void MainWindow::serializeImportOldData()
 {
-    const QString fileName
-        = QFileDialog::getOpenFileName(this, tr("Alte Einstellungen importieren"),
-            QDir::currentPath(), tr("VXA 2.0 Einstellung (*.cvx)"));
-    if (fileName.isEmpty())
+    if (raiseRunningDialog(Run::None) || !maySetAside())
         return;
-
-    const std::optional<LegacySettings> settings = LegacySettings::readFile(fileName);
-    if (!settings) {
+    const QString name = QFileDialog::getOpenFileName(this, tr("Alte Einstellungen importieren"),
+        QDir::currentPath(), tr("VXA 2.0 Einstellung (*.cvx)"));
+    if (name.isEmpty())
+        return;
+    const std::optional<SettingsFileContents> contents = LegacySettings::load(name);
+    if (!contents) {
         showImportFailed();
         return;
     }
-    // The maximum call time goes first, as the older program did it; the call-time
-    // check may then correct it against the redirect time still on screen.
-    ui->spinMaxCall->setValue(settings->maxCallTime);
-    ui->spinRedirect->setValue(settings->callRedirectTime);
-    setCallNumber(0, settings->masterCallNumber1, 1);
-    setCallNumber(0, settings->masterCallNumber2, 2);
-    setStatusByte(0, settings->masterStatusBits);
-    for (int n = 1; n <= int(settings->attendees.size()); ++n) {
-        const LegacySettings::Attendee &attendee = settings->attendees[n - 1];
-        setCallNumber(n, attendee.callNumber1, 1);
-        setCallNumber(n, attendee.callNumber2, 2);
-        setBusAddress(n, attendee.busAddress);
-        // The file has no extended-functions bit; that box keeps its state.
-        const byte kept = statusByte(n) & ~LegacySettings::AttendeeStatusMask;
-        setStatusByte(n, byte(kept | attendee.statusBits));
+    // The older file is no file to save into: the screen is an unsaved one.
+    applyFile(*contents, QString());
+    savedConfiguration = Configuration();
+    configurationEdited();
+}
+
+void MainWindow::restoreBackup()
+{
+    if (raiseRunningDialog(Run::None) || !maySetAside())
+        return;
+    const QString name = QFileDialog::getOpenFileName(this, tr("Sicherung wiederherstellen"),
+        BackupStore::directory(), tr("Vx-Configuration (*.tml)"));
+    if (name.isEmpty())
+        return;
+    const std::optional<SettingsFileContents> contents = ConfigurationXml::load(name);
+    if (!contents) {
+        showImportFailed();
+        return;
     }
+    applyFile(*contents, name);
+}
+
+void MainWindow::applyFile(const SettingsFileContents &contents, const QString &name)
+{
+    // In the file's order: a later value wins, and each time set runs the
+    // call-time check against the other time as it stands at that moment.
+    for (const ConfigurationChange &change : contents.changes)
+        applyChange(change);
+    markSaved(name);
+    statusBar()->showMessage(
+        tr("Geladen: %1").arg(QDir::toNativeSeparators(QFileInfo(name).fileName())),
+        StatusMessageMs);
+    if (!contents.problems.isEmpty())
+        QMessageBox::warning(this, tr("Importieren"),
+            tr("Diese Werte der Datei kann der VX-Adapter nicht übernehmen. Sie stehen "
+               "unverändert auf dem Bildschirm; korrigieren Sie sie vor dem Schreiben:")
+                + QLatin1String("\n\n")
+                + valueProblemLines(contents.problems).join(QLatin1Char('\n')));
 }
 
 void MainWindow::showImportFailed()
 {
     QMessageBox::information(this, tr("Importieren"), messageImportFailed);
+}
+
+void MainWindow::printSheet()
+{
+    SiteSheet(configuration(), fileName).preview(this);
+}
+
+void MainWindow::exportSheet()
+{
+    const QString chosen = QFileDialog::getSaveFileName(
+        this, tr("Als PDF exportieren"), QDir::currentPath(), tr("PDF-Dokument (*.pdf)"));
+    if (chosen.isEmpty())
+        return;
+    const QString path = SiteSheet::withPdfSuffix(chosen);
+    QString error;
+    if (!SiteSheet(configuration(), fileName).writePdf(path, &error)) {
+        QMessageBox::warning(this, tr("Als PDF exportieren"),
+            tr("Die Datei %1 konnte nicht geschrieben werden:\n%2")
+                .arg(QDir::toNativeSeparators(path), error));
+        return;
+    }
+    statusBar()->showMessage(
+        tr("Gespeichert: %1").arg(QDir::toNativeSeparators(path)), StatusMessageMs);
 }

@@ -1,45 +1,83 @@
-// MainWindow: the serial port, login and logout, the master password, the
-// reset of the adapter and closing down.
+// MainWindow: the serial port, login and logout, the master password, and the
+// adapter's answers as the old slots hand them over.
 
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
 #include "diagnosticwidget.h"
+#include "exchange.h"
+#include "loginsession.h"
 #include "passworddialog.h"
+#include "safetransfer.h"
 #include "serialhelper.h"
 
-#include <QCloseEvent>
 #include <QMessageBox>
 
 void MainWindow::createLink()
 {
     ui->comboPort->refresh();
     serial = new SerialHelper(this);
+    exchange = new Exchange(serial, this);
+    session = new LoginSession(exchange, this);
 }
 
 void MainWindow::connectLink()
 {
     connect(serial, &SerialHelper::ReceiveCharacterMessage, ui->diagnostic,
         &DiagnosticWidget::addContent);
-    connect(serial, &SerialHelper::ReceiveAcknowledge, this, &MainWindow::receivedAck);
-    connect(serial, &SerialHelper::ReceiveNoAcknowledge, this, &MainWindow::receivedNak);
-    connect(
-        serial, &SerialHelper::ReceiveCallRedirectTime, this, &MainWindow::receiveCallRedirectTime);
-    connect(serial, &SerialHelper::ReceiveCallNumber, this, &MainWindow::receiveCallNumber);
-    connect(serial, &SerialHelper::ReceiveBusAddress, this, &MainWindow::receiveBusAddress);
-    connect(serial, &SerialHelper::ReceiveStatusByte, this, &MainWindow::receiveStatusByte);
+    // Every frame reaches the exchange, which knows what asked for it.
+    connect(exchange, &Exchange::unexpectedFrame, this, [this](const Frame &frame) {
+        ui->diagnostic->addContent(
+            tr("[Unerwartete Antwort des VX-Adapters: %1]\n")
+                .arg(QString::fromLatin1(HexDump(frame.toWire()).trimmed())));
+    });
     connect(serial, &SerialHelper::ReceivePortFailure, this, &MainWindow::portFailed);
+    // Choosing the lost port once more opens it again; any other choice opens
+    // through currentIndexChanged.
+    connect(ui->comboPort, &QComboBox::activated, this, [this] {
+        if (portLost)
+            openSelectedPort();
+    });
+
+    connect(session, &LoginSession::loggedInChanged, this, &MainWindow::showLoginState);
+    connect(session, &LoginSession::loginRefused, this, [this] {
+        ui->buttonLogin->setText(tr("Login"));
+        ui->buttonLogin->setIcon(QIcon(QStringLiteral("images:master-login.png")));
+        QMessageBox::information(this, tr("Login"), messageLoginFailed);
+    });
+    connect(session, &LoginSession::passwordChanged, this, [this](bool accepted) {
+        QMessageBox::information(this, tr("Masterpasswort"),
+            accepted ? messagePasswordChanged : messagePasswordChangeFailed);
+    });
+    connect(session, &LoginSession::noAnswer, this, [this](const QString &what) {
+        // A reset is the transfer's to report.
+        if (run != Run::Reset)
+            adapterSilent(what);
+    });
+}
+
+bool MainWindow::isLoggedIn() const
+{
+    return session->isLoggedIn();
 }
 
 void MainWindow::openSelectedPort()
 {
     const QString port = ui->comboPort->currentText();
+    portLost = false;
     serial->SetComPort(port);
     if (serial->OpenCommunication())
         return;
 
     QString text = messagePortOpenFailed;
     text.replace(QStringLiteral("COMx"), port);
+    if (false)
+        text += QLatin1String("\n\n") + QString();
+    if (false)
+        text += QLatin1String("\n\n")
+            + tr("Ihr Benutzerkonto darf die Schnittstelle nicht benutzen. Lassen Sie es in die "
+                 "Gruppe „dialout“ aufnehmen (sudo adduser $USER dialout) und melden Sie sich "
+                 "danach neu an.");
     QMessageBox::warning(this, tr("Serielle Schnittstelle"), text);
 }
 
@@ -49,15 +87,38 @@ void MainWindow::closeSelectedPort()
         QMessageBox::warning(this, tr("Serielle Schnittstelle"), messagePortCloseFailed);
 }
 
+bool MainWindow::requirePort()
+{
+    if (serial->isOpen())
+        return true;
+    QMessageBox::information(this, tr("Serielle Schnittstelle"),
+        tr("Es ist keine serielle Schnittstelle geöffnet.\nWählen Sie unter „Schnittstelle“ "
+           "den Anschluss des VX-Adapters."));
+    return false;
+}
+
 void MainWindow::portFailed(const QString &reason)
 {
+    // The adapter's login went with the line.
+    portLost = true;
+    session->forget();
+    transfer->cancel();
+    closeProgressDialog();
     QString text = tr("Die Verbindung über die serielle Schnittstelle %1\nwurde unterbrochen (%2).")
                        .arg(ui->comboPort->currentText(), reason);
     QMessageBox::warning(this, tr("Serielle Schnittstelle"), text);
 }
 
+void MainWindow::adapterSilent(const QString &what)
+{
+    QMessageBox::warning(this, tr("Keine Antwort"),
+        tr("Der VX-Adapter an der Schnittstelle %1 antwortet nicht.\nGewartet wurde auf: %2")
+            .arg(ui->comboPort->currentText(), what));
+}
+
 void MainWindow::showLoginState()
 {
+    const bool loggedIn = isLoggedIn();
     const char *colour = loggedIn ? "green" : "red";
     ui->loginLabel->setStyleSheet(
         QStringLiteral("border-width:1px;border-style:solid;border-radius:4px;background:%1;")
@@ -70,9 +131,8 @@ void MainWindow::showLoginState()
 
 void MainWindow::loginClicked()
 {
-    if (loggedIn) {
-        pendingCommand = PendingLogout;
-        serial->TransmitLogout();
+    if (isLoggedIn()) {
+        session->logout();
         return;
     }
 
@@ -81,13 +141,13 @@ void MainWindow::loginClicked()
         QMessageBox::information(this, tr("Passwort"), messagePasswordInvalid);
         return;
     }
-    pendingCommand = PendingLogin;
-    serial->TransmitLogin(EncodeDigits(password));
+    if (requirePort())
+        session->login(password);
 }
 
 void MainWindow::actionChangePassword()
 {
-    if (!loggedIn) {
+    if (!isLoggedIn()) {
         QMessageBox::information(this, tr("Einloggen"), messageLoginRequired);
         return;
     }
@@ -95,64 +155,44 @@ void MainWindow::actionChangePassword()
     PasswordDialog dialog(this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    pendingCommand = PendingPasswordChange;
-    serial->TransmitMasterPassword(EncodeDigits(dialog.password()));
+    session->changePassword(dialog.password());
 }
 
-void MainWindow::actionResetDevice()
-{
-    const auto answer = QMessageBox::question(this, tr("VX-Adapter zurücksetzen"),
-        messageResetQuestion, QMessageBox::Yes | QMessageBox::No);
-    if (answer != QMessageBox::Yes)
-        return;
-    transmitReset();
-    resetConfiguration();
-}
+// The adapter's answers as the link once raised them, for callers that still
+// hand them over one by one: they take the same way as every frame.
 
 void MainWindow::receivedAck()
 {
-    switch (pendingCommand) {
-    case PendingLogin:
-        loggedIn = true;
-        showLoginState();
-        break;
-    case PendingLogout:
-        loggedIn = false;
-        showLoginState();
-        break;
-    case PendingPasswordChange:
-        QMessageBox::information(this, tr("Masterpasswort"), messagePasswordChanged);
-        break;
-    default:
-        break;
-    }
-    transmitAcknowledged();
-    pendingCommand = PendingNone;
+    exchange->deliver(Frames::acknowledge());
 }
 
 void MainWindow::receivedNak()
 {
-    switch (pendingCommand) {
-    case PendingLogout:
-        loggedIn = true;
-        showLoginState();
-        break;
-    case PendingLogin:
-        loggedIn = false;
-        ui->buttonLogin->setText(tr("Login"));
-        ui->buttonLogin->setIcon(QIcon(QStringLiteral("images:master-login.png")));
-        QMessageBox::information(this, tr("Login"), messageLoginFailed);
-        serial->TransmitLogout();
-        showLoginState();
-        break;
-    case PendingPasswordChange:
-        QMessageBox::information(this, tr("Masterpasswort"), messagePasswordChangeFailed);
-        break;
-    default:
-        break;
-    }
-    transmitRefused();
-    pendingCommand = PendingNone;
+    exchange->deliver(Frames::noAcknowledge());
+}
+
+void MainWindow::receiveCallRedirectTime(byte time, bool max)
+{
+    exchange->deliver({ max ? LinkCommand::ReadMaxCallTime : LinkCommand::ReadCallRedirectTime,
+        QByteArray(1, char(time)) });
+}
+
+void MainWindow::receiveStatusByte(byte attendee, byte statusbyte)
+{
+    exchange->deliver(
+        { LinkCommand::ReadStatusByte, QByteArray(1, char(attendee)) + char(statusbyte) });
+}
+
+void MainWindow::receiveCallNumber(byte attendee, QByteArray callnumber, byte number)
+{
+    exchange->deliver(
+        { LinkCommand::ReadCallNumber, QByteArray(1, char(attendee)) + char(number) + callnumber });
+}
+
+void MainWindow::receiveBusAddress(byte attendee, QByteArray address)
+{
+    exchange->deliver({ LinkCommand::ReadBusAddress,
+        QByteArray(1, char(attendee)) + (address.isEmpty() ? QByteArray(1, '\0') : address) });
 }
 
 void MainWindow::transmitAck()
@@ -168,12 +208,4 @@ void MainWindow::transmitNak()
 void MainWindow::transmitReset()
 {
     serial->TransmitReset();
-}
-
-void MainWindow::closeEvent(QCloseEvent *event)
-{
-    if (loggedIn)
-        serial->TransmitLogout();
-    serial->CloseCommunication();
-    event->accept();
 }

@@ -145,7 +145,9 @@ void MainWindow::applyChange(const ConfigurationChange &change)
         setCallNumber(change.entry, change.text, 2);
         break;
     case ConfigurationField::StatusByte:
-        setStatusByte(change.entry, byte(change.number));
+        // The bits the change does not carry keep their boxes.
+        setStatusByte(change.entry,
+            byte((statusByte(change.entry) & ~change.bits) | (change.number & change.bits)));
         break;
     case ConfigurationField::BusAddress:
         setBusAddress(change.entry, change.text);

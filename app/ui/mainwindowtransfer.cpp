@@ -1,381 +1,331 @@
-// Transmit and receive sequences and the input check before a transmit.
+// MainWindow: reading, writing and resetting the adapter with their progress
+// dialog, and the input check before a write.
 
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
 #include "attendeewidget.h"
-#include "kelvoaddress.h"
+#include "backupstore.h"
+#include "configurationdiff.h"
+#include "configurationtext.h"
+#include "inputcheck.h"
 #include "progressdialog.h"
-#include "serialhelper.h"
+#include "safetransfer.h"
 
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QStringList>
+#include <QSettings>
+#include <QStatusBar>
 
 namespace {
 
-// Transmit steps; the times go out once, before the master's numbers.
-enum TransmitStep {
-    SendRedirectTime = 1,
-    SendMaxCallTime,
-    SendCallNumber1,
-    SendCallNumber2,
-    SendStatusByte,
-    SendBusAddress,
-};
+constexpr int StatusMessageMs = 5000;
 
-// Receive steps.
-enum ReceiveStep {
-    AskMaxCallTime = 0,
-    AskRedirectTime,
-    AskCallNumber1,
-    AskCallNumber2,
-    AskStatusByte,
-    AskBusAddress,
-};
-
-constexpr int sequenceLength = 41;
-constexpr int lastAttendee = 9;
-constexpr int maxRepetitions = 3;
-constexpr int repetitionDelayMs = 1000;
-
-QByteArray upToZero(const QByteArray &bytes)
+// The switches outlive the program.
+QSettings switchSettings()
 {
-    const int end = bytes.indexOf('\0');
-    return end < 0 ? bytes : bytes.left(end);
-}
-
-QString upToZero(const QString &text)
-{
-    const int end = text.indexOf(QChar(0));
-    return end < 0 ? text : text.left(end);
+    return QSettings(QStringLiteral("vxconfig"), QStringLiteral("vxconfig"));
 }
 
 } // namespace
 
 void MainWindow::setupTransfer()
 {
-    repeatTimer.setSingleShot(true);
-    repeatTimer.setInterval(repetitionDelayMs);
-    connect(
-        &repeatTimer, &QTimer::timeout, this, &MainWindow::transmitProcessor, Qt::UniqueConnection);
-}
+    transfer = new SafeTransfer(
+        exchange, session, [this] { return configuration(); }, this);
 
-QString MainWindow::entryName(int entry) const
-{
-    return entry == 0 ? tr("Master") : tr("Teilnehmer %1").arg(entry);
-}
+    const struct
+    {
+        QAction *action;
+        const char *key;
+        void (SafeTransfer::*enable)(bool);
+    } switches[] = {
+        { ui->actionBackupBeforeWrite, "backupBeforeWrite", &SafeTransfer::setBackupEnabled },
+        { ui->actionVerifyAfterWrite, "verifyAfterWrite", &SafeTransfer::setVerifyEnabled },
+    };
+    for (const auto &s : switches) {
+        const bool on = switchSettings().value(QLatin1String(s.key), true).toBool();
+        s.action->setChecked(on);
+        (transfer->*s.enable)(on);
+        connect(s.action, &QAction::toggled, this, [this, s](bool checked) {
+            switchSettings().setValue(QLatin1String(s.key), checked);
+            (transfer->*s.enable)(checked);
+        });
+    }
 
-void MainWindow::openProgressDialog(void (MainWindow::*cancelSlot)())
-{
-    // Every run gets a fresh dialog; closed ones go away instead of piling up.
-    auto *dialog = new ProgressDialog(this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setProgressRange(0, sequenceLength);
-    connect(dialog, &QDialog::rejected, this, cancelSlot);
-    dialog->show();
-    progressDialog = dialog;
+    transfer->setSaveBackup([this](const Configuration &adapter) { return saveBackup(adapter); });
+    transfer->setConfirmWithoutBackup([this](SafeTransfer::BackupFailure why, const QString &what) {
+        return confirmWithoutBackup(why, what);
+    });
+    connect(transfer, &SafeTransfer::progress, this, &MainWindow::showProgress);
+    connect(transfer, &SafeTransfer::valueReceived, this, &MainWindow::applyChange);
+    connect(transfer, &SafeTransfer::verified, this, &MainWindow::showVerifyResult);
+    connect(transfer, &SafeTransfer::finished, this, &MainWindow::runFinished);
+    connect(transfer, &SafeTransfer::refused, this,
+        [this](SafeTransfer::Phase, const QString &what) { runFailed(true, what); });
+    connect(transfer, &SafeTransfer::noAnswer, this,
+        [this](SafeTransfer::Phase, const QString &what) { runFailed(false, what); });
+    connect(transfer, &SafeTransfer::declined, this, [this] {
+        run = Run::None;
+        closeProgressDialog();
+    });
 }
-
-void MainWindow::advanceProgress()
-{
-    if (progressDialog)
-        progressDialog->setCurrentProgress(progressDialog->currentProgress() + 1);
-}
-
-void MainWindow::showProcess(const QString &text)
-{
-    if (progressDialog)
-        progressDialog->setCurrentProcess(text);
-}
-
-// --- Transmit ---
 
 void MainWindow::transmitClicked()
 {
-    if (!loggedIn) {
+    if (raiseRunningDialog(Run::Write))
+        return;
+    if (!isLoggedIn()) {
         QMessageBox::information(this, tr("Einloggen"), messageLoginRequired);
         return;
     }
-    if (!validateAttendees())
+    if (validateAttendees())
+        startRun(Run::Write);
+}
+
+void MainWindow::requestClicked()
+{
+    if (raiseRunningDialog(Run::Read))
         return;
+    if (!isLoggedIn()) {
+        QMessageBox::information(this, tr("Einloggen"), messageLoginRequired);
+        return;
+    }
+    if (maySetAside())
+        startRun(Run::Read);
+}
 
-    // A repetition still due to an earlier run would send this run's command twice.
-    repeatTimer.stop();
-    transmitStep = SendRedirectTime;
-    transmitRetries = 0;
-    transmitAttendee = 0;
-    transmitRunning = true;
+void MainWindow::actionResetDevice()
+{
+    if (raiseRunningDialog(Run::None))
+        return;
+    const auto answer = QMessageBox::question(this, tr("VX-Adapter zurücksetzen"),
+        messageResetQuestion, QMessageBox::Yes | QMessageBox::No);
+    if (answer == QMessageBox::Yes && requirePort())
+        startRun(Run::Reset);
+}
 
-    openProgressDialog(&MainWindow::rejectTransmit);
-    serial->ResetCommunication();
-    transmitProcessor();
+bool MainWindow::raiseRunningDialog(Run wanted)
+{
+    // Starting the same kind again restarts it; anything else waits its turn.
+    if (run == Run::None || (run == wanted && wanted != Run::Reset))
+        return false;
+    if (progressDialog) {
+        progressDialog->show();
+        progressDialog->raise();
+        progressDialog->activateWindow();
+    }
+    return true;
+}
+
+void MainWindow::startRun(Run next)
+{
+    closeProgressDialog();
+    run = next;
+    auto *dialog = new ProgressDialog(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setProgressRange(0, ReceiveSequence::RequestCount);
+    connect(dialog, &QDialog::rejected, this,
+        next == Run::Read ? &MainWindow::rejectReceive : &MainWindow::rejectTransmit);
+    dialog->show();
+    progressDialog = dialog;
+
+    if (next == Run::Read)
+        transfer->read();
+    else if (next == Run::Write)
+        transfer->write();
+    else
+        transfer->reset();
+}
+
+void MainWindow::closeProgressDialog()
+{
+    if (progressDialog) {
+        // Closing by hand is no cancel.
+        progressDialog->disconnect(this);
+        progressDialog->close();
+    }
 }
 
 void MainWindow::transmitProcessor()
 {
-    advanceProgress();
-
-    const int entry = transmitAttendee;
-    const QString name = entryName(entry) + QLatin1String(" -> ");
-
-    switch (transmitStep) {
-    case SendRedirectTime:
-        showProcess(tr("Rufsignalisierung"));
-        serial->TransmitCallRedirectTime(byte(ui->spinRedirect->value()), false);
-        break;
-    case SendMaxCallTime:
-        showProcess(tr("Maximale Rufweiterschaltung"));
-        serial->TransmitCallRedirectTime(byte(ui->spinMaxCall->value()), true);
-        break;
-    case SendCallNumber1:
-        showProcess(name + tr("Rufnummer 1"));
-        serial->TransmitCallNumber(byte(entry), callNumber(entry, 1).toLatin1(), 1);
-        break;
-    case SendCallNumber2:
-        showProcess(name + tr("Rufnummer 2"));
-        serial->TransmitCallNumber(byte(entry), callNumber(entry, 2).toLatin1(), 2);
-        break;
-    case SendStatusByte:
-        showProcess(name + tr("Status Byte"));
-        serial->TransmitStatusByte(byte(entry), statusByte(entry));
-        break;
-    case SendBusAddress: {
-        showProcess(name + tr("Bus-Adresse"));
-        // Letter first (B12): the letter is the flat, the number the etage.
-        const QString address = busAddress(entry);
-        const QByteArray flat = address.left(1).toLatin1();
-        const QByteArray etage = QByteArray::number(address.mid(1).toInt());
-        serial->TransmitBusAddress(byte(entry), etage, flat);
-        break;
-    }
-    default:
-        break;
-    }
-}
-
-void MainWindow::endTransmit()
-{
-    transmitRunning = false;
-    repeatTimer.stop();
-}
-
-void MainWindow::transmitAcknowledged()
-{
-    if (!transmitRunning)
-        return;
-
-    // An ACK while a repetition waits must not let that repetition send the next command twice.
-    repeatTimer.stop();
-    ++transmitStep;
-    transmitRetries = 0;
-    if (transmitStep > SendBusAddress) {
-        transmitStep = SendCallNumber1;
-        ++transmitAttendee;
-    }
-    if (transmitStep == SendBusAddress && transmitAttendee == 0) {
-        transmitStep = SendCallNumber1;
-        transmitAttendee = 1;
-        transmitProcessor();
-        return;
-    }
-    if (transmitAttendee > lastAttendee) {
-        endTransmit();
-        if (progressDialog)
-            progressDialog->close();
-        return;
-    }
-    transmitProcessor();
-}
-
-void MainWindow::transmitRefused()
-{
-    if (!transmitRunning)
-        return;
-
-    if (transmitRetries < maxRepetitions) {
-        setupTransfer();
-        repeatTimer.start();
-    } else {
-        endTransmit();
-        QMessageBox::information(this, tr("Verbindungsfehler"), messageTransferFailed);
-    }
-    ++transmitRetries;
-}
-
-void MainWindow::rejectTransmit()
-{
-    // The repetition of a cancelled run would change the adapter after the user said stop.
-    endTransmit();
-}
-
-// --- Receive ---
-
-void MainWindow::requestClicked()
-{
-    if (!loggedIn) {
-        QMessageBox::information(this, tr("Einloggen"), messageLoginRequired);
-        return;
-    }
-
-    receiveStep = AskMaxCallTime;
-    receiveAttendee = 0;
-    receiveRunning = true;
-
-    openProgressDialog(&MainWindow::rejectReceive);
-    serial->ResetCommunication();
-    receiveProcessor();
+    transfer->transmitSequence()->sendCurrent();
 }
 
 void MainWindow::receiveProcessor()
 {
-    advanceProgress();
-
-    if (receiveAttendee > lastAttendee) {
-        receiveRunning = false;
-        if (progressDialog)
-            progressDialog->close();
-        return;
-    }
-
-    const int entry = receiveAttendee;
-    const QString name = entryName(entry) + QLatin1String(" -> ");
-
-    switch (receiveStep) {
-    case AskMaxCallTime:
-        showProcess(tr("Rufweiterleitung"));
-        serial->RequestCallRedirectTime(true);
-        break;
-    case AskRedirectTime:
-        showProcess(tr("Rufsignalisierung"));
-        serial->RequestCallRedirectTime(false);
-        break;
-    case AskCallNumber1:
-        showProcess(name + tr("Rufnummer 1"));
-        serial->RequestCallNumber(byte(entry), 1);
-        break;
-    case AskCallNumber2:
-        showProcess(name + tr("Rufnummer 2"));
-        serial->RequestCallNumber(byte(entry), 2);
-        break;
-    case AskStatusByte:
-        showProcess(name + tr("Status Byte"));
-        serial->RequestStatusByte(byte(entry));
-        break;
-    case AskBusAddress:
-        showProcess(name + tr("Bus-Adresse"));
-        serial->RequestBusAddress(byte(entry));
-        break;
-    default:
-        break;
-    }
+    transfer->receiveSequence()->sendCurrent();
 }
 
-void MainWindow::receiveCallRedirectTime(byte time, bool max)
+void MainWindow::rejectTransmit()
 {
-    // Storing may run the call-time check, whose box must close before the next request.
-    if (max)
-        ui->spinMaxCall->setValue(time);
-    else
-        ui->spinRedirect->setValue(time);
-    ++receiveStep;
-    if (receiveRunning)
-        receiveProcessor();
-}
-
-void MainWindow::receiveCallNumber(byte attendee, QByteArray callnumber, byte number)
-{
-    const QString text = upToZero(QString::fromLatin1(DecodeDigits(callnumber)));
-    setCallNumber(attendee, text, number);
-    ++receiveStep;
-    if (receiveRunning)
-        receiveProcessor();
-}
-
-void MainWindow::receiveStatusByte(byte attendee, byte statusbyte)
-{
-    setStatusByte(attendee, statusbyte);
-    ++receiveStep;
-    if (receiveAttendee == 0) {
-        receiveStep = AskCallNumber1;
-        receiveAttendee = 1;
-    }
-    if (receiveRunning)
-        receiveProcessor();
-}
-
-void MainWindow::receiveBusAddress(byte attendee, QByteArray address)
-{
-    // The adapter sends the number first and the letter last; the decoder wants the letter first.
-    const QByteArray letter = upToZero(address.right(1));
-    const QByteArray number = upToZero(address.left(qMax(0, address.size() - 1)));
-    const QString text = upToZero(QString::fromLatin1(DecodeBusAddress(letter + number)));
-    setBusAddress(attendee, text);
-    receiveStep = AskCallNumber1;
-    ++receiveAttendee;
-    if (receiveRunning)
-        receiveProcessor();
+    run = Run::None;
+    transfer->cancel();
 }
 
 void MainWindow::rejectReceive()
 {
-    receiveRunning = false;
+    run = Run::None;
+    transfer->cancel();
 }
 
-// --- Input check before a transmit ---
+void MainWindow::showProgress(int phase, int entry, ConfigurationField field, int step, int total)
+{
+    if (!progressDialog)
+        return;
+    const bool writing = phase == SafeTransfer::Transmit;
+    QString text;
+    if (phase == SafeTransfer::Reset) {
+        text = tr("Zurücksetzen");
+    } else if (field == ConfigurationField::MaxCallTime) {
+        text = writing ? tr("Maximale Rufweiterschaltung") : tr("Rufweiterleitung");
+    } else if (field == ConfigurationField::CallRedirectTime) {
+        text = tr("Rufsignalisierung");
+    } else {
+        const QString item = field == ConfigurationField::CallNumber1 ? tr("Rufnummer 1")
+            : field == ConfigurationField::CallNumber2                ? tr("Rufnummer 2")
+            : field == ConfigurationField::StatusByte                 ? tr("Status Byte")
+                                                                      : tr("Bus-Adresse");
+        const QString name
+            = entry == Configuration::Master ? tr("Master") : tr("Teilnehmer %1").arg(entry);
+        text = name + QLatin1String(" -> ") + item;
+    }
+    if (phase == SafeTransfer::Backup)
+        text = tr("Sicherung: %1").arg(text);
+    else if (phase == SafeTransfer::Verify)
+        text = tr("Prüfung: %1").arg(text);
+    progressDialog->setProgressRange(0, total);
+    progressDialog->setCurrentProgress(step);
+    progressDialog->setCurrentProcess(text);
+}
+
+void MainWindow::runFinished()
+{
+    const Run finished = std::exchange(run, Run::None);
+    closeProgressDialog();
+    switch (finished) {
+    case Run::Read:
+        markSaved(QString());
+        statusBar()->showMessage(tr("Die Konfiguration wurde gelesen."), StatusMessageMs);
+        break;
+    case Run::Write:
+        markSaved(fileName);
+        if (!transfer->isVerifyEnabled())
+            statusBar()->showMessage(tr("Die Konfiguration wurde geschrieben."), StatusMessageMs);
+        break;
+    case Run::Reset:
+        resetConfiguration();
+        markSaved(QString());
+        statusBar()->showMessage(tr("Der VX-Adapter wurde zurückgesetzt."), StatusMessageMs);
+        break;
+    case Run::None:
+        break;
+    }
+}
+
+void MainWindow::runFailed(bool refused, const QString &what)
+{
+    run = Run::None;
+    if (refused) {
+        // The dialog keeps its last step, which tells what was refused.
+        QMessageBox::information(this, tr("Verbindungsfehler"), messageTransferFailed);
+        return;
+    }
+    closeProgressDialog();
+    adapterSilent(what);
+}
+
+void MainWindow::showVerifyResult(const Configuration &written, const Configuration &read)
+{
+    closeProgressDialog();
+    const QList<ConfigurationDifference> differences = configurationDifferences(written, read);
+    if (differences.isEmpty()) {
+        statusBar()->showMessage(
+            tr("Die Konfiguration wurde geschrieben und geprüft."), StatusMessageMs);
+        return;
+    }
+    QMessageBox::warning(this, tr("Prüfung"),
+        tr("Der VX-Adapter hat nicht alles so gespeichert, wie es geschrieben wurde:")
+            + QLatin1String("\n\n") + differenceLines(differences).join(QLatin1Char('\n')));
+}
+
+bool MainWindow::saveBackup(const Configuration &adapter)
+{
+    QString error;
+    const QString path = BackupStore::save(adapter, &error);
+    if (path.isEmpty()) {
+        backupError = error;
+        return false;
+    }
+    statusBar()->showMessage(tr("Sicherung gespeichert: %1").arg(path), StatusMessageMs);
+    return true;
+}
+
+bool MainWindow::confirmWithoutBackup(int why, const QString &what)
+{
+    QString reason;
+    switch (why) {
+    case SafeTransfer::BackupRefused:
+        reason = tr("Der VX-Adapter hat das Lesen verweigert (%1).").arg(what);
+        break;
+    case SafeTransfer::BackupNotAnswered:
+        reason = tr("Der VX-Adapter antwortet nicht (gewartet wurde auf: %1).").arg(what);
+        break;
+    default:
+        reason = tr("Die Sicherung konnte nicht gespeichert werden (%1).").arg(backupError);
+        break;
+    }
+    const QString question
+        = run == Run::Reset ? tr("Ohne Sicherung zurücksetzen?") : tr("Ohne Sicherung schreiben?");
+    return QMessageBox::question(this, tr("Sicherung"),
+               tr("Die Konfiguration des VX-Adapters konnte nicht gesichert werden.")
+                   + QLatin1Char('\n') + reason + QLatin1String("\n\n") + question,
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes;
+}
 
 bool MainWindow::validateAttendees()
 {
-    QStringList acceptedAddresses;
+    const std::optional<InputProblem> problem = firstInputProblem(configuration());
+    if (!problem)
+        return true;
+    showInputProblem(*problem);
+    return false;
+}
 
-    for (int n = 1; n <= lastAttendee; ++n) {
-        AttendeeWidget *panel = attendees.value(n);
-        if (!panel)
-            continue;
-        const QString addressText = panel->busAddressText();
-        const byte status = panel->statusByte();
-        const bool address = !addressText.isEmpty();
-        const bool number1 = !panel->callNumber(1).isEmpty();
-        const bool number2 = !panel->callNumber(2).isEmpty();
-        const bool features = status & StatusBit::ExtendedFeatures;
-        const bool priority = status & StatusBit::SecondNumberFirst;
-        const bool redirect = status & StatusBit::CallRedirect;
-        // Judged as the switches show it, so 12B and B12 are the same address.
-        const QString addressName = KelvoAddress::pattern().match(addressText).hasMatch()
-            ? KelvoAddress::convertPosition(KelvoAddress::convertName(addressText))
-            : QStringLiteral("A1");
-
-        ConfigurationField field = ConfigurationField::CallNumber1;
-        QString message;
-        if (!number1 && address && !(features && priority)) {
-            message = messageNoCallNumber;
-        } else if (!number2 && features && (priority || redirect)) {
-            field = ConfigurationField::CallNumber2;
-            message = messageNoCallNumber;
-        } else if (number2 && !number1 && features && redirect) {
-            message = messageNoCallNumber;
-        } else if (!address && (number1 || number2)) {
-            field = ConfigurationField::BusAddress;
-            message = messageNoBusAddress;
-        }
-        const bool duplicate
-            = message.isEmpty() && address && acceptedAddresses.contains(addressName);
-        if (duplicate) {
-            field = ConfigurationField::BusAddress;
-            message = messageDuplicateBusAddress;
-        }
-
-        if (!message.isEmpty()) {
-            QMessageBox::information(this, tr("Eingabefehler"), message);
-            // After the box, so that closing it does not take the focus back.
-            QLineEdit *editor = panel->editor(field);
-            editor->setFocus();
-            if (duplicate)
-                editor->selectAll();
-            return false;
-        }
-        if (address)
-            acceptedAddresses.append(addressName);
+void MainWindow::showInputProblem(const InputProblem &problem)
+{
+    QString message;
+    switch (problem.rule) {
+    case InputProblem::MissingCallNumber:
+        message = messageNoCallNumber;
+        break;
+    case InputProblem::MissingBusAddress:
+        message = messageNoBusAddress;
+        break;
+    case InputProblem::DuplicateBusAddress:
+        message = messageDuplicateBusAddress;
+        break;
+    case InputProblem::MalformedCallNumber:
+        message = tr("Die %1 darf nur Ziffern enthalten, höchstens %2.")
+                      .arg(ConfigurationText::valueName(problem.entry, problem.field))
+                      .arg(problem.field == ConfigurationField::CallNumber1
+                              ? Configuration::CallNumber1Length
+                              : Configuration::CallNumber2Length);
+        break;
+    case InputProblem::MalformedBusAddress:
+        message = tr("Die Kelvo-Adresse von %1 lässt sich mit den DIP-Schaltern nicht einstellen: "
+                     "erlaubt sind ein Buchstabe von A bis I und eine Zahl von 1 bis 27, zum "
+                     "Beispiel B12.")
+                      .arg(ConfigurationText::entryName(problem.entry));
+        break;
     }
-    return true;
+    QMessageBox::information(this, tr("Eingabefehler"), message);
+
+    // After the box, so that closing it does not take the focus back.
+    QLineEdit *editor = panel(problem.entry)->editor(problem.field);
+    ui->listWidget->scrollToItem(ui->listWidget->item(problem.entry));
+    editor->setFocus();
+    if (problem.rule == InputProblem::DuplicateBusAddress)
+        editor->selectAll();
 }

@@ -1,6 +1,7 @@
 // The main window as a user meets it: the call-time rule, the title, language
 // switching with the real catalogues, the roster's defaults and accessors.
 
+#include "entrypanel.h"
 #include "languageapplication.h"
 #include "mainwindow.h"
 #include "modalanswerer.h"
@@ -13,8 +14,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QScopeGuard>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -23,7 +24,7 @@
 
 namespace {
 
-const QString germanTitle = QStringLiteral("VX-Adapter Software  -  Version 3.1.0");
+const QString germanTitle = QStringLiteral("unbenannt[*] - VX-Adapter Software  -  Version 3.1.0");
 
 } // namespace
 
@@ -38,6 +39,7 @@ private slots:
     void callTimeRule_data();
     void callTimeRule();
     void titleKeepsOneVersionSuffix();
+    void changesAreTracked();
     void englishCatalogueReachesWindowAndBoxes();
     void withoutCataloguesEverythingStaysGerman();
 
@@ -46,7 +48,6 @@ private slots:
     void statusByteRoundTrip();
     void busAddressIsLetterFirst_data();
     void busAddressIsLetterFirst();
-    void masterHasNoBusAddress();
     void resetConfigurationKeepsCallTimeRule();
 
     void startWithoutAnyPort();
@@ -141,10 +142,38 @@ void TestMainWindow::titleKeepsOneVersionSuffix()
     QCOMPARE(window.windowTitle(), germanTitle);
     english->trigger();
     QCoreApplication::processEvents();
-    QCOMPARE(window.windowTitle().count(QStringLiteral("  -  Version 3.1.0")), 1);
-    QVERIFY(window.windowTitle().endsWith(QStringLiteral("  -  Version 3.1.0")));
+    QCOMPARE(window.windowTitle(),
+        QStringLiteral("untitled[*] - VX-Adapter Software  -  Version 3.1.0"));
     german->trigger();
     QCoreApplication::processEvents();
+}
+
+void TestMainWindow::changesAreTracked()
+{
+    MainWindow window;
+    QVERIFY(!window.isWindowModified());
+    // A value typed and typed back is no change; the times count as well.
+    auto *number = child<QLineEdit>(*window.findChildren<EntryPanel *>().at(3), "numberEdit1");
+    QTest::keyClicks(number, QStringLiteral("42"));
+    QVERIFY(window.isWindowModified());
+    QTest::keyClick(number, Qt::Key_Backspace);
+    QTest::keyClick(number, Qt::Key_Backspace);
+    QVERIFY(!window.isWindowModified());
+    child<QSpinBox>(window, "spinMaxCall")->setValue(61);
+    QVERIFY(window.isWindowModified());
+
+    // A whole configuration is set without tripping the call-time check when
+    // its own two times agree.
+    Configuration configuration;
+    configuration.maxCallTime = 20;
+    configuration.callRedirectTime = 10;
+    configuration.entries[7]
+        = { QStringLiteral("12"), QStringLiteral("034"), QStringLiteral("12B"), 0x21 };
+    ModalAnswerer answerer;
+    window.setConfiguration(configuration);
+    QVERIFY(answerer.seen.isEmpty());
+    QCOMPARE(window.configuration(), configuration);
+    QCOMPARE(window.busAddress(7), QStringLiteral("B12"));
 }
 
 void TestMainWindow::englishCatalogueReachesWindowAndBoxes()
@@ -245,38 +274,33 @@ void TestMainWindow::statusByteRoundTrip()
 
 void TestMainWindow::busAddressIsLetterFirst_data()
 {
+    QTest::addColumn<int>("entry");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("address");
 
-    QTest::newRow("letter first") << "C12"
+    QTest::newRow("letter first") << 4 << "C12"
                                   << "C12";
-    QTest::newRow("digit first") << "5A"
+    QTest::newRow("digit first") << 4 << "5A"
                                  << "A5";
-    QTest::newRow("two digits first") << "12B"
+    QTest::newRow("two digits first") << 4 << "12B"
                                       << "B12";
-    QTest::newRow("blank inside") << "A 5"
+    QTest::newRow("blank inside") << 4 << "A 5"
                                   << "A5";
-    QTest::newRow("empty") << ""
+    QTest::newRow("empty") << 4 << ""
                            << "";
+    QTest::newRow("master has none") << 0 << "B7"
+                                     << "";
 }
 
 void TestMainWindow::busAddressIsLetterFirst()
 {
+    QFETCH(int, entry);
     QFETCH(QString, typed);
     QFETCH(QString, address);
 
     MainWindow window;
-    window.setBusAddress(4, typed);
-    QCOMPARE(window.busAddress(4), address);
-}
-
-void TestMainWindow::masterHasNoBusAddress()
-{
-    MainWindow window;
-    window.setBusAddress(0, QStringLiteral("B7"));
-    QCOMPARE(window.busAddress(0), QString());
-    for (int attendee = 1; attendee <= 9; ++attendee)
-        QCOMPARE(window.busAddress(attendee), QString());
+    window.setBusAddress(entry, typed);
+    QCOMPARE(window.busAddress(entry), address);
 }
 
 void TestMainWindow::resetConfigurationKeepsCallTimeRule()

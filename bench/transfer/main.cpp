@@ -20,6 +20,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QTextStream>
 #include <QThread>
 #include <QTimer>
@@ -183,8 +184,15 @@ double median(QList<double> values)
     return values.isEmpty() ? 0.0 : values.at(values.size() / 2);
 }
 
+// The switches for a plain write, or for one with backup before and verify after.
+void setSafety(MainWindow &window, bool on)
+{
+    child<QAction>(window, "actionBackupBeforeWrite")->setChecked(on);
+    child<QAction>(window, "actionVerifyAfterWrite")->setChecked(on);
+}
+
 bool measure(const QString &program, const QStringList &options, int runs, Figures *transmit,
-    Figures *receive)
+    Figures *receive, Figures *safeWrite)
 {
     Simulator simulator;
     if (!simulator.start(program, options)) {
@@ -202,26 +210,36 @@ bool measure(const QString &program, const QStringList &options, int runs, Figur
         return false;
     }
 
+    struct Kind
+    {
+        Figures *figures;
+        const char *button;
+        bool safe;
+        int answers;
+    };
+    const Kind kinds[] = { { transmit, "buttonTransmit", false, commands },
+        { receive, "buttonRequest", false, commands },
+        { safeWrite, "buttonTransmit", true, 3 * commands } };
     for (int run = 0; run < runs; ++run) {
-        fillConfiguration(window);
-        for (auto [figures, button] :
-            { std::pair { transmit, "buttonTransmit" }, std::pair { receive, "buttonRequest" } }) {
+        for (const Kind &kind : kinds) {
+            fillConfiguration(window);
+            setSafety(window, kind.safe);
             QString failure;
-            const std::optional<qint64> ns = runSequence(window, button, &failure);
-            const std::optional<qint64> bytes = simulator.takeLineBytes(commands);
+            const std::optional<qint64> ns = runSequence(window, kind.button, &failure);
+            const std::optional<qint64> bytes = simulator.takeLineBytes(kind.answers);
             if (!ns || !bytes) {
                 // Leave the run out, and start the next one on a clean line.
-                out << "  " << button << " run " << run + 1 << " lost: "
+                out << "  " << kind.button << " run " << run + 1 << " lost: "
                     << (failure.isEmpty() ? QStringLiteral("frame log incomplete") : failure)
                     << Qt::endl;
-                ++figures->lostRuns;
+                ++kind.figures->lostRuns;
                 waitFor([] { return false; }, 500);
                 simulator.takeLineBytes(0);
                 window.openSelectedPort();
                 continue;
             }
-            figures->wallMs << *ns / 1e6;
-            figures->lineBytes = *bytes;
+            kind.figures->wallMs << *ns / 1e6;
+            kind.figures->lineBytes = *bytes;
         }
     }
     return true;
@@ -260,10 +278,13 @@ int main(int argc, char *argv[])
     // The link's frame dumps are no part of the figures.
     QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
 
-    Figures pacedTransmit, pacedReceive, unpacedTransmit, unpacedReceive;
+    // The switches and backups of these runs stay out of the user's folders.
+    QStandardPaths::setTestModeEnabled(true);
+
+    Figures pacedTransmit, pacedReceive, pacedSafe, unpacedTransmit, unpacedReceive, unpacedSafe;
     if (!measure(program, { QStringLiteral("--baud"), QString::number(baud) }, runs, &pacedTransmit,
-            &pacedReceive)
-        || !measure(program, {}, runs, &unpacedTransmit, &unpacedReceive))
+            &pacedReceive, &pacedSafe)
+        || !measure(program, {}, runs, &unpacedTransmit, &unpacedReceive, &unpacedSafe))
         return 1;
 
     out << QStringLiteral("%1 commands each way through the main window, median of %2 runs")
@@ -277,6 +298,8 @@ int main(int argc, char *argv[])
         << "          bytes   wire ms  paced ms   ratio  unpaced ms" << Qt::endl;
     print("transmit", pacedTransmit, unpacedTransmit);
     print("receive", pacedReceive, unpacedReceive);
-    out << "goals: ratio <= 1.25, unpaced < 100 ms" << Qt::endl;
+    print("safe write", pacedSafe, unpacedSafe);
+    out << "safe write: backup, write, verify (three times the commands)" << Qt::endl
+        << "goals: ratio <= 1.25; unpaced < 100 ms for transmit and receive" << Qt::endl;
     return 0;
 }

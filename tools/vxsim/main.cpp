@@ -93,6 +93,10 @@ int main(int argc, char *argv[])
             QStringLiteral("file") },
         { QStringLiteral("chatter"), QStringLiteral("Send n text lines a second."),
             QStringLiteral("n") },
+        { QStringLiteral("chatter-lines"),
+            QStringLiteral("Send just n text lines, from the program's first frame on (to count "
+                           "them at the other end)."),
+            QStringLiteral("n") },
         { QStringLiteral("nak-every"),
             QStringLiteral("Refuse every n-th command with a NAK instead of doing it."),
             QStringLiteral("n") },
@@ -120,6 +124,7 @@ int main(int argc, char *argv[])
     options.stateFile = parser.value(QStringLiteral("state"));
     options.verbose = parser.isSet(QStringLiteral("verbose"));
     if (!readCount(parser, QStringLiteral("chatter"), &options.chatterPerSecond)
+        || !readCount(parser, QStringLiteral("chatter-lines"), &options.chatterLines)
         || !readCount(parser, QStringLiteral("nak-every"), &options.nakEvery)
         || !readCount(parser, QStringLiteral("silent-after"), &options.silentAfter)
         || !readCount(parser, QStringLiteral("latency"), &options.latencyMs)

@@ -39,9 +39,16 @@ bool Simulator::start(QString *error)
 
     if (!m_line->open(error))
         return false;
-    if (m_options.chatterPerSecond > 0)
-        m_chatterTimer->start(qMax(1, 1000 / m_options.chatterPerSecond));
+    // Counted lines wait for a listener: they start with the program's first frame.
+    if (m_options.chatterPerSecond > 0 && m_options.chatterLines < 0)
+        startChatter();
     return true;
+}
+
+void Simulator::startChatter()
+{
+    if (!m_chatterTimer->isActive() && m_chatterSent == 0)
+        m_chatterTimer->start(qMax(1, 1000 / m_options.chatterPerSecond));
 }
 
 QString Simulator::portPath() const
@@ -70,6 +77,8 @@ void Simulator::receive(const QByteArray &bytes)
 
 void Simulator::handleFrame(byte command, const QByteArray &payload, const QByteArray &wire)
 {
+    if (m_options.chatterPerSecond > 0)
+        startChatter();
     log("rx", wire);
     if (command == LinkCommand::Acknowledge || command == LinkCommand::NoAcknowledge)
         return;
@@ -110,8 +119,13 @@ void Simulator::send(byte command, const QByteArray &payload)
 
 void Simulator::sendChatter()
 {
+    if (m_options.chatterLines >= 0 && m_chatterSent >= m_options.chatterLines) {
+        m_chatterTimer->stop();
+        return;
+    }
     if (isSilent())
         return;
+    ++m_chatterSent;
     const QByteArray line = m_chatter.nextLine();
     if (m_options.verbose)
         std::fprintf(stderr, "vxsim: text %s", line.constData());

@@ -23,6 +23,7 @@ public:
         QString password; // digits; empty: the stored one, or 1234
         QString stateFile;
         int chatterPerSecond = 0;
+        int chatterLines = -1; // -1: no end
         int nakEvery = 0; // 0: never
         int silentAfter = -1; // answers before falling silent; -1: never
         int latencyMs = 0;
@@ -41,6 +42,7 @@ private:
     void receive(const QByteArray &bytes);
     void handleFrame(byte command, const QByteArray &payload, const QByteArray &wire);
     void send(byte command, const QByteArray &payload);
+    void startChatter();
     void sendChatter();
     bool isSilent() const;
     void saveState();
@@ -51,6 +53,7 @@ private:
     CommunicationPackage *m_parser;
     QTimer *m_chatterTimer;
     ChatterSource m_chatter;
+    int m_chatterSent = 0;
     std::optional<SimulatedAdapter> m_adapter;
     int m_answered = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "communicationpackage.h"
 
+#include <QDeadlineTimer>
 #include <QDebug>
 #include <QSocketNotifier>
 #include <QTest>
@@ -12,6 +13,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -76,6 +78,27 @@ bool PtyPeer::sendBytes(const QByteArray &bytes)
         }
     }
     return m_master >= 0;
+}
+
+bool PtyPeer::sendQueued(const QByteArray &bytes, int timeoutMs)
+{
+    if (!sendBytes(bytes))
+        return false;
+    QDeadlineTimer deadline(timeoutMs);
+    while (unreadByProgram() < bytes.size()) {
+        pollfd fd { m_slave, POLLIN, 0 };
+        ::poll(&fd, 1, 1);
+        if (deadline.hasExpired())
+            return false;
+    }
+    readAvailable();
+    return true;
+}
+
+int PtyPeer::unreadByProgram() const
+{
+    int count = 0;
+    return m_slave >= 0 && ::ioctl(m_slave, FIONREAD, &count) == 0 ? count : 0;
 }
 
 bool PtyPeer::sendFrame(byte command, const QByteArray &payload)

@@ -70,6 +70,14 @@ public:
 
     // Writes in one go, so the bytes reach the program as one batch.
     bool sendBytes(const QByteArray &bytes);
+    // Like sendBytes, but returns only once the bytes wait in the program's
+    // input queue, without running the event loop. Ends with a non-blocking
+    // read that finds nothing, so errno is EAGAIN.
+    bool sendQueued(const QByteArray &bytes, int timeoutMs = 5000);
+    // Reads what the program sent, as the notifier would; errno ends at EAGAIN.
+    void readAvailable();
+    // Bytes the program has not read yet.
+    int unreadByProgram() const;
     bool sendFrame(byte command, const QByteArray &payload = {});
     bool sendAck();
     bool sendNak();
@@ -83,8 +91,6 @@ signals:
     void frameReceived(const PtyPeer::Frame &frame);
 
 private:
-    void readAvailable();
-
     int m_master = -1;
     // Held open so the pair survives the program closing its port.
     int m_slave = -1;

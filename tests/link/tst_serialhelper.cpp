@@ -65,6 +65,7 @@ private slots:
     void openFails();
     void portFailure();
     void emptyWakeups();
+    void neverDeaf();
 
 private:
     std::unique_ptr<PtyPeer> peer;
@@ -309,6 +310,45 @@ void tst_SerialHelper::emptyWakeups()
         QMetaObject::invokeMethod(link.get(), "ReadSerialData");
     QCOMPARE(failures.size(), 1);
     QVERIFY(!link->TransmitLogout());
+}
+
+// Qt's serial port switches its read notifier off when a notification finds
+// nothing to read and errno happens to be EAGAIN. That happens when the bytes
+// the notification announced were taken in the same event-loop pass by a wait
+// on the port (a queued step of the link, or anything else), and a
+// non-blocking reader left errno at EAGAIN. The link must keep hearing.
+void tst_SerialHelper::neverDeaf()
+{
+    auto *port = link->findChild<QSerialPort *>();
+    QVERIFY(port);
+    bool sent = false;
+    connect(port, &QSerialPort::readyRead, this, [&] {
+        // Connected after the link: runs once the link's receive step is done.
+        if (sent) {
+            peer->readAvailable();
+            return;
+        }
+        // The next piece arrives while a queued step is pending that waits on
+        // the port and so takes it before its notification is handled.
+        sent = true;
+        QVERIFY(peer->sendQueued(frame(33)));
+        QMetaObject::invokeMethod(
+            port, [port] { port->waitForReadyRead(0); }, Qt::QueuedConnection);
+    });
+    QVERIFY(peer->sendBytes(frame(32) + frame(32)));
+    QVERIFY(log->waitFor(3));
+    QVERIFY(QTest::qWaitFor([&] { return peer->unreadByProgram() == 0; }));
+    QCOMPARE(log->take(), (QStringList { "Ack", "Ack", "Nak" }));
+
+    // After a quiet spell, the adapter talks again.
+
+    QVERIFY(peer->sendText("Marke\r\n"));
+    QVERIFY2(log->waitFor(1, 1000), "deaf: the marker line never arrived");
+    QVERIFY(peer->sendFrame(25, bytes("0102")));
+    QVERIFY(log->waitFor(2, 1000));
+    QCOMPARE(log->take(), (QStringList { "Text(Marke\r\n)", "StatusByte(1,2)" }));
+    QCOMPARE(peer->unreadByProgram(), 0);
+    QCOMPARE(port->bytesAvailable(), 0);
 }
 
 QTEST_GUILESS_MAIN(tst_SerialHelper)

@@ -1,25 +1,37 @@
 #include "ptypeer.h"
 #include "serialhelper.h"
-#include "signallog.h"
 
-#include <QBuffer>
+#include <QFile>
 #include <QSerialPort>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
+
+#include <cerrno>
+
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using Command = std::function<bool(SerialHelper &)>;
+Q_DECLARE_METATYPE(Command)
+using Codec = QByteArray (*)(const QByteArray &);
+Q_DECLARE_METATYPE(Codec)
 
 namespace {
-
-QByteArray frame(byte command, const QByteArray &payload = {})
-{
-    return PtyPeer::frameBytes(command, payload);
-}
 
 QByteArray bytes(const char *hex)
 {
     return QByteArray::fromHex(hex);
+}
+
+QByteArray frame(byte command, const QByteArray &payload = {})
+{
+    return PtyPeer::frameBytes(command, payload);
 }
 
 double cpuSeconds()
@@ -30,17 +42,49 @@ double cpuSeconds()
         + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-// Gives the link time to raise anything else it is going to raise.
-void settle()
-{
-    QTest::qWait(150);
-}
-
-// Reaches the receive step without a port.
-class DeviceLink : public SerialHelper
+// Every signal of the link as one short entry, in order.
+class SignalLog : public QObject
 {
 public:
-    using SerialHelper::readFrame;
+    explicit SignalLog(SerialHelper *link)
+    {
+        const auto hex = [](const QByteArray &b) { return QString::fromLatin1(b.toHex()); };
+
+        connect(link, &SerialHelper::ReceiveStatusByte, this, [this, hex](byte a, byte s) {
+            add(QStringLiteral("StatusByte(%1,%2)").arg(a).arg(s));
+        });
+        connect(link, &SerialHelper::ReceiveCallNumber, this,
+            [this, hex](byte a, QByteArray n, byte s) {
+                add(QStringLiteral("CallNumber(%1,%2,%3)").arg(a).arg(hex(n)).arg(s));
+            });
+        connect(
+            link, &SerialHelper::ReceiveBusAddress, this, [this, hex](byte a, QByteArray address) {
+                add(QStringLiteral("BusAddress(%1,%2)").arg(a).arg(hex(address)));
+            });
+        connect(link, &SerialHelper::ReceiveCallRedirectTime, this, [this, hex](byte t, bool max) {
+            add(QStringLiteral("Time(%1,%2)").arg(t).arg(max ? "max" : "redirect"));
+        });
+        connect(link, &SerialHelper::ReceiveMasterPassword, this,
+            [this, hex](QByteArray p) { add(QStringLiteral("MasterPassword(%1)").arg(hex(p))); });
+        connect(link, &SerialHelper::ReceiveAcknowledge, this, [this] { add("Ack"); });
+        connect(link, &SerialHelper::ReceiveNoAcknowledge, this, [this] { add("Nak"); });
+        connect(link, &SerialHelper::ReceiveCharacterMessage, this, [this](const QString &text) {
+            add(QStringLiteral("Text(%1)").arg(text));
+            this->text += text;
+        });
+    }
+
+    bool waitFor(int count, int timeoutMs = 5000)
+    {
+        return QTest::qWaitFor([&] { return entries.size() >= count; }, timeoutMs);
+    }
+    QStringList take() { return std::exchange(entries, {}); }
+
+    QStringList entries;
+    QString text; // all text joined
+
+private:
+    void add(const QString &entry) { entries << entry; }
 };
 
 } // namespace
@@ -53,21 +97,26 @@ private slots:
     void init();
     void cleanup();
 
+    void wireFrames_data();
+    void wireFrames();
     void receive_data();
     void receive();
-    void textInBatches();
-    void frameSplitAcrossBatches_data();
-    void frameSplitAcrossBatches();
-    void answerDuringWait();
     void eventLoopInSlot();
-    void oneFramePerStep();
+    void strayStartByte_data();
+    void strayStartByte();
+    void neverDeaf();
     void setComPort();
     void openFails();
-    void portFailure();
-    void emptyWakeups();
-    void neverDeaf();
+    void accessDenied();
+    void portLost();
+    void payloadCodes_data();
+    void payloadCodes();
 
 private:
+    // Sends the bytes and a closing frame after them; returns what the link
+    // raised before that frame.
+    QStringList raisedFor(const QByteArray &bytes);
+
     std::unique_ptr<PtyPeer> peer;
     std::unique_ptr<SerialHelper> link;
     std::unique_ptr<SignalLog> log;
@@ -81,6 +130,7 @@ void tst_SerialHelper::init()
     log = std::make_unique<SignalLog>(link.get());
     QVERIFY(link->SetComPort(peer->portName()));
     QVERIFY(link->OpenCommunication());
+    QCOMPARE(link->errorString(), QString());
 }
 
 void tst_SerialHelper::cleanup()
@@ -90,12 +140,125 @@ void tst_SerialHelper::cleanup()
     peer.reset();
 }
 
+QStringList tst_SerialHelper::raisedFor(const QByteArray &bytes)
+{
+    const QString end = QStringLiteral("MasterPassword(ee)");
+    if (!peer->sendBytes(bytes) || !peer->sendFrame(0x0A, "\xee")
+        || !QTest::qWaitFor([&] { return log->entries.contains(end); }))
+        return { QStringLiteral("no closing frame") };
+    QStringList raised = log->take();
+    raised.removeLast();
+    return raised;
+}
+
+// Every command as it must look on the wire; the adapter sends the same bytes
+// back, and the link must read them as the frame the adapter read.
+void tst_SerialHelper::wireFrames_data()
+{
+    QTest::addColumn<Command>("command");
+    QTest::addColumn<QByteArray>("wire");
+
+    QTest::newRow("logout") << Command([](SerialHelper &l) { return l.TransmitLogout(); })
+                            << bytes("fe010001");
+    QTest::newRow("login") << Command([](SerialHelper &l) {
+        return l.TransmitLogin(EncodeDigits("1204"));
+    }) << bytes("fe050001020a0416");
+    QTest::newRow("master password twice")
+        << Command([](SerialHelper &l) { return l.TransmitMasterPassword(EncodeDigits("9876")); })
+        << bytes("fe0901090807060908070646");
+    QTest::newRow("call number with a space")
+        << Command([](SerialHelper &l) { return l.TransmitCallNumber(1, "120 3", 1); })
+        << bytes("fe0702010101020a031b");
+    QTest::newRow("empty call number")
+        << Command([](SerialHelper &l) { return l.TransmitCallNumber(9, "", 2); })
+        << bytes("fe0302090210");
+    QTest::newRow("call number with a letter")
+        << Command([](SerialHelper &l) { return l.TransmitCallNumber(0, "0x", 1); })
+        << bytes("fe050200010aff11");
+    QTest::newRow("longest frame: length 0 is 256")
+        << Command([](SerialHelper &l) { return l.TransmitCallNumber(1, QByteArray(253, '1'), 1); })
+        << bytes("fe0002") + QByteArray(255, '\x01') + bytes("01");
+    QTest::newRow("max call time 30") << Command([](SerialHelper &l) {
+        QTest::ignoreMessage(QtDebugMsg, "Transmitted: fe 02 04 1e 24 ");
+        return l.TransmitCallRedirectTime(30, true);
+    }) << bytes("fe02041e24");
+    QTest::newRow("redirect time") << Command([](SerialHelper &l) {
+        QTest::ignoreMessage(QtDebugMsg, "Transmitted: fe 02 03 63 68 ");
+        return l.TransmitCallRedirectTime(99, false);
+    }) << bytes("fe02036368");
+    QTest::newRow("status byte, checksum fe escaped")
+        << Command([](SerialHelper &l) { return l.TransmitStatusByte(2, 0xF4); })
+        << bytes("fe030502f4fd01");
+    QTest::newRow("status byte, checksum fd escaped")
+        << Command([](SerialHelper &l) { return l.TransmitStatusByte(2, 0xF3); })
+        << bytes("fe030502f3fd00");
+    QTest::newRow("payload fe and fd escaped")
+        << Command([](SerialHelper &l) { return l.TransmitStatusByte(0xFE, 0xFD); })
+        << bytes("fe0305fd01fd0003");
+    QTest::newRow("bus address A12")
+        << Command([](SerialHelper &l) { return l.TransmitBusAddress(1, "12", "A"); })
+        << bytes("fe0409010c415b");
+    QTest::newRow("floor text no number")
+        << Command([](SerialHelper &l) { return l.TransmitBusAddress(4, "x1", "B"); })
+        << bytes("fe040904004253");
+    QTest::newRow("floor cut to 8 bits")
+        << Command([](SerialHelper &l) { return l.TransmitBusAddress(4, "300", "C"); })
+        << bytes("fe0409042c4380");
+    QTest::newRow("unlock attendee password")
+        << Command([](SerialHelper &l) { return l.TransmitUnlockAttendeePassword(5); })
+        << bytes("fe0207050e");
+    QTest::newRow("lock attendee password")
+        << Command([](SerialHelper &l) { return l.TransmitLockAttendeePassword(5); })
+        << bytes("fe0208050f");
+    QTest::newRow("request master password")
+        << Command([](SerialHelper &l) { return l.RequestMasterPassword(); }) << bytes("fe010a0b");
+    QTest::newRow("request call number 1, 2")
+        << Command([](SerialHelper &l) { return l.RequestCallNumber(1, 2); })
+        << bytes("fe0312010218");
+    QTest::newRow("request redirect time")
+        << Command([](SerialHelper &l) { return l.RequestCallRedirectTime(false); })
+        << bytes("fe011314");
+    QTest::newRow("request max call time")
+        << Command([](SerialHelper &l) { return l.RequestCallRedirectTime(true); })
+        << bytes("fe011415");
+    QTest::newRow("request status byte 3")
+        << Command([](SerialHelper &l) { return l.RequestStatusByte(3); }) << bytes("fe0219031e");
+    QTest::newRow("request bus address")
+        << Command([](SerialHelper &l) { return l.RequestBusAddress(7); }) << bytes("fe021f0728");
+    QTest::newRow("acknowledge") << Command([](SerialHelper &l) { return l.TransmitAcknowledge(); })
+                                 << bytes("fe012021");
+    QTest::newRow("negative acknowledge")
+        << Command([](SerialHelper &l) { return l.TransmitNoAcknowledge(); }) << bytes("fe012122");
+    QTest::newRow("reset") << Command([](SerialHelper &l) { return l.TransmitReset(); })
+                           << bytes("fe043852535435");
+}
+
+void tst_SerialHelper::wireFrames()
+{
+    QFETCH(Command, command);
+    QFETCH(QByteArray, wire);
+
+    QVERIFY(command(*link));
+    QVERIFY(peer->waitForFrames(1));
+    QCOMPARE(peer->takeRawBytes().toHex(' '), wire.toHex(' '));
+    const PtyPeer::Frame sent = peer->takeFrames().first();
+
+    QSignalSpy received(link.get(), &AdapterLink::frameReceived);
+    raisedFor(wire);
+    QCOMPARE(received.size(), 2); // and the closing frame
+    const Frame frame = received.first().first().value<Frame>();
+    QCOMPARE(frame.command, sent.command);
+    QCOMPARE(frame.payload.toHex(), sent.payload.toHex());
+}
+
 void tst_SerialHelper::receive_data()
 {
     QTest::addColumn<QByteArray>("batch");
-    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QStringList>("raised");
 
     QTest::newRow("status byte") << frame(25, bytes("03f4")) << QStringList { "StatusByte(3,244)" };
+    QTest::newRow("status byte of one byte")
+        << frame(25, bytes("07")) << QStringList { "StatusByte(7,0)" };
     QTest::newRow("call number") << frame(18, bytes("0102010a03"))
                                  << QStringList { "CallNumber(1,010a03,2)" };
     QTest::newRow("call number without digits")
@@ -109,207 +272,64 @@ void tst_SerialHelper::receive_data()
                                  << QStringList { "BusAddress(2,0c41)" };
     QTest::newRow("bus address floor 0")
         << frame(31, bytes("050041")) << QStringList { "BusAddress(5,)" };
-    QTest::newRow("bus address of one byte")
-        << frame(31, bytes("05")) << QStringList { "BusAddress(5,)" };
-    QTest::newRow("status byte of one byte")
-        << frame(25, bytes("07")) << QStringList { "StatusByte(7,0)" };
     QTest::newRow("master password")
         << frame(10, bytes("0102030a")) << QStringList { "MasterPassword(0102030a)" };
-    QTest::newRow("escaped payload")
-        << frame(25, bytes("02fe")) << QStringList { "StatusByte(2,254)" };
     QTest::newRow("acknowledge") << frame(32) << QStringList { "Ack" };
     QTest::newRow("negative acknowledge") << frame(33) << QStringList { "Nak" };
     QTest::newRow("unknown command") << frame(0x40, bytes("01")) << QStringList {};
-    QTest::newRow("wrong checksum") << bytes("fe012022") << QStringList {};
-    QTest::newRow("two frames in one batch")
-        << frame(32) + frame(25, bytes("01aa")) << QStringList { "Ack", "StatusByte(1,170)" };
-    QTest::newRow("three frames in one batch") << frame(33) + frame(32) + frame(20, bytes("05"))
-                                               << QStringList { "Nak", "Ack", "Time(5,max)" };
-    QTest::newRow("text") << QByteArray("Hausruf 3:Etage B2\n")
-                          << QStringList { "Text(Hausruf 3:Etage B2\n)" };
-    QTest::newRow("text up to a zero byte")
-        << QByteArray("Ruf\0fuer", 8) << QStringList { "Text(Ruf)" };
-    QTest::newRow("Latin-1 text") << QByteArray("Gr\xfc\xdf"
-                                                "e")
-                                  << QStringList { "Text(Grüße)" };
-    QTest::newRow("text followed by a start byte")
-        << QByteArray("verloren") + frame(32) << QStringList { "Ack" };
-    QTest::newRow("frame followed by text")
-        << frame(32) + QByteArray("danach") << QStringList { "Ack", "Text(danach)" };
+    QTest::newRow("text and frames in one batch")
+        << "Ruf" + frame(33) + frame(25, bytes("01aa")) + "Ende\r\n"
+        << QStringList { "Text(Ruf)", "Nak", "StatusByte(1,170)", "Text(Ende\r\n)" };
 }
 
 void tst_SerialHelper::receive()
 {
     QFETCH(QByteArray, batch);
-    QFETCH(QStringList, expected);
+    QFETCH(QStringList, raised);
 
-    QVERIFY(peer->sendBytes(batch));
-    QVERIFY(log->waitFor(int(expected.size())));
-    settle();
-    QCOMPARE(log->entries, expected);
+    QCOMPARE(raisedFor(batch), raised);
 }
 
-void tst_SerialHelper::textInBatches()
-{
-    QVERIFY(peer->sendText("Ruf fuer "));
-    QVERIFY(log->waitFor(1));
-    QVERIFY(peer->sendText("Teilnehmer 2:0301\n"));
-    QVERIFY(log->waitFor(2));
-    settle();
-    QCOMPARE(log->entries, (QStringList { "Text(Ruf fuer )", "Text(Teilnehmer 2:0301\n)" }));
-}
-
-void tst_SerialHelper::frameSplitAcrossBatches_data()
-{
-    QTest::addColumn<QByteArray>("first");
-    QTest::addColumn<QByteArray>("second");
-    QTest::addColumn<QString>("expected");
-
-    const QByteArray status = frame(25, bytes("02df")); // fe 03 19 02 df fd 00
-    QTest::newRow("after the start byte") << status.left(1) << status.mid(1) << "StatusByte(2,223)";
-    QTest::newRow("inside the payload") << status.left(4) << status.mid(4) << "StatusByte(2,223)";
-    QTest::newRow("inside an escape pair")
-        << status.left(6) << status.mid(6) << "StatusByte(2,223)";
-    QTest::newRow("new start drops the part") << status.left(4) << frame(32) << "Ack";
-}
-
-void tst_SerialHelper::frameSplitAcrossBatches()
-{
-    QFETCH(QByteArray, first);
-    QFETCH(QByteArray, second);
-    QFETCH(QString, expected);
-
-    QVERIFY(peer->sendBytes(first));
-    settle();
-    QVERIFY(log->entries.isEmpty());
-    QVERIFY(peer->sendBytes(second));
-    QVERIFY(log->waitFor(1));
-    settle();
-    QCOMPARE(log->entries, QStringList { expected });
-}
-
-// An adapter answers while the link still waits after the previous frame; a
-// transfer must not stall on that answer.
-void tst_SerialHelper::answerDuringWait()
-{
-    int acks = 0;
-    connect(link.get(), &SerialHelper::ReceiveAcknowledge, this, [&] {
-        if (++acks < 5)
-            peer->sendAck();
-    });
-    QVERIFY(peer->sendAck());
-    QVERIFY(QTest::qWaitFor([&] { return acks == 5; }, 5000));
-    settle();
-    QCOMPARE(acks, 5);
-}
-
-// The window shows message boxes from its slots; bytes that arrive meanwhile
-// must not bring back the frame being handled.
+// A slot that shows a message box runs an event loop; what comes meanwhile
+// is raised inside it, in wire order, each frame once.
 void tst_SerialHelper::eventLoopInSlot()
 {
     int acks = 0;
     connect(link.get(), &SerialHelper::ReceiveAcknowledge, this, [&] {
-        if (++acks != 2)
+        if (++acks > 1)
             return;
-        peer->sendText("Spaeter");
-        QTest::qWait(300);
+        QVERIFY(peer->sendBytes("Spaeter" + frame(33)));
+        QVERIFY(QTest::qWaitFor([&] { return log->entries.contains("Nak"); }, 1000));
     });
     QVERIFY(peer->sendBytes(frame(32) + frame(32)));
-    QVERIFY(log->waitFor(3));
-    settle();
-    QCOMPARE(log->entries, (QStringList { "Ack", "Ack", "Text(Spaeter)" }));
+    QVERIFY(log->waitFor(4));
+    QCOMPARE(raisedFor({}), (QStringList { "Ack", "Ack", "Text(Spaeter)", "Nak" }));
 }
 
-void tst_SerialHelper::oneFramePerStep()
+void tst_SerialHelper::strayStartByte_data()
 {
-    QBuffer device;
-    device.setData(frame(32) + frame(25, bytes("0311")) + QByteArray("Ende"));
-    QVERIFY(device.open(QIODevice::ReadOnly));
-    DeviceLink deviceLink;
-    SignalLog deviceLog(&deviceLink);
+    QTest::addColumn<QList<QByteArray>>("batches");
 
-    QVERIFY(deviceLink.readFrame(&device));
-    QCOMPARE(deviceLog.entries, QStringList { "Ack" });
-    QVERIFY(deviceLink.readFrame(&device));
-    QCOMPARE(deviceLog.entries, (QStringList { "Ack", "StatusByte(3,17)" }));
-    QVERIFY(deviceLink.readFrame(&device));
-    QCOMPARE(deviceLog.entries, (QStringList { "Ack", "StatusByte(3,17)", "Text(Ende)" }));
-    QVERIFY(!deviceLink.readFrame(&device));
-    QCOMPARE(deviceLog.entries.size(), 3);
+    QTest::newRow("a short line, then silence") << QList<QByteArray> { "\xfeHausruf 1:Tuer\r\n" };
+    QList<QByteArray> chatter { "\xfe" };
+    for (int i = 1; i <= 30; ++i)
+        chatter << QStringLiteral("Ruf fuer Teilnehmer %1:Anruf\r\n").arg(i % 10).toLatin1();
+    QTest::newRow("chatter goes on") << chatter;
 }
 
-void tst_SerialHelper::setComPort()
+// A start byte that begins no frame must not hide the text behind it.
+void tst_SerialHelper::strayStartByte()
 {
-    // Closed: only the name changes.
-    QVERIFY(link->CloseCommunication());
-    PtyPeer other;
-    QVERIFY(link->SetComPort(other.portName()));
-    QVERIFY(!link->TransmitAcknowledge());
+    QFETCH(QList<QByteArray>, batches);
 
-    // Open: reopened under the new name.
-    QVERIFY(link->OpenCommunication());
-    QVERIFY(link->SetComPort(peer->portName()));
-    QVERIFY(link->TransmitNoAcknowledge());
-    QVERIFY(peer->waitForFrames(1));
-    QCOMPARE(peer->takeFrames().first().command, byte(0x21));
-    QCOMPARE(other.frameCount(), 0);
-}
-
-void tst_SerialHelper::openFails()
-{
-    QVERIFY(link->CloseCommunication());
-    QVERIFY(link->SetComPort(QStringLiteral("/dev/vx-no-such-port")));
-    QVERIFY(!link->OpenCommunication());
-    QVERIFY(!link->TransmitLogout());
-}
-
-// A pulled adapter must give one message, not a busy loop of errors.
-void tst_SerialHelper::portFailure()
-{
-    QSignalSpy failures(link.get(), &SerialHelper::ReceivePortFailure);
-    peer->close();
-    QVERIFY(failures.wait(5000));
-
-    // A plain event loop: qWait() would sleep between its rounds.
-    auto *port = link->findChild<QSerialPort *>();
-    QVERIFY(port);
-    QSignalSpy portErrors(port, &QSerialPort::errorOccurred);
-    const double before = cpuSeconds();
-    QEventLoop idle;
-    QTimer::singleShot(1000, &idle, &QEventLoop::quit);
-    idle.exec();
-    const double used = cpuSeconds() - before;
-    QVERIFY2(used < 0.1, qPrintable(QStringLiteral("%1 s CPU in one idle second").arg(used)));
-    QVERIFY2(portErrors.size() < 10, qPrintable(QString::number(portErrors.size())));
-    QCOMPARE(failures.size(), 1);
-    QVERIFY(!failures.first().first().toString().isEmpty());
-    QVERIFY(!link->TransmitLogout());
-
-    // Another port works again and may fail again.
-    PtyPeer replacement;
-    QVERIFY(link->SetComPort(replacement.portName()));
-    QVERIFY(link->OpenCommunication());
-    QVERIFY(replacement.sendAck());
-    QVERIFY(log->waitFor(2));
-    QCOMPARE(log->entries, (QStringList { "PortFailure", "Ack" }));
-    replacement.close();
-    QVERIFY(failures.wait(5000));
-    QCOMPARE(failures.size(), 2);
-}
-
-void tst_SerialHelper::emptyWakeups()
-{
-    QSignalSpy failures(link.get(), &SerialHelper::ReceivePortFailure);
-    // An odd empty notification is no failure...
-    QMetaObject::invokeMethod(link.get(), "ReadSerialData");
-    QVERIFY(peer->sendAck());
-    QVERIFY(log->waitFor(1));
-    QCOMPARE(failures.size(), 0);
-    // ...a run of them is a vanished device.
-    for (int i = 0; i < 1000; ++i)
-        QMetaObject::invokeMethod(link.get(), "ReadSerialData");
-    QCOMPARE(failures.size(), 1);
-    QVERIFY(!link->TransmitLogout());
+    QByteArray text;
+    for (const QByteArray &batch : std::as_const(batches)) {
+        QVERIFY(peer->sendBytes(batch));
+        text += batch;
+    }
+    text.remove(0, 1);
+    QTRY_COMPARE(log->text, QString::fromLatin1(text));
+    QCOMPARE(raisedFor(frame(32)).last(), QStringLiteral("Ack"));
 }
 
 // Qt's serial port switches its read notifier off when a notification finds
@@ -341,7 +361,6 @@ void tst_SerialHelper::neverDeaf()
     QCOMPARE(log->take(), (QStringList { "Ack", "Ack", "Nak" }));
 
     // After a quiet spell, the adapter talks again.
-
     QVERIFY(peer->sendText("Marke\r\n"));
     QVERIFY2(log->waitFor(1, 1000), "deaf: the marker line never arrived");
     QVERIFY(peer->sendFrame(25, bytes("0102")));
@@ -349,6 +368,142 @@ void tst_SerialHelper::neverDeaf()
     QCOMPARE(log->take(), (QStringList { "Text(Marke\r\n)", "StatusByte(1,2)" }));
     QCOMPARE(peer->unreadByProgram(), 0);
     QCOMPARE(port->bytesAvailable(), 0);
+}
+
+void tst_SerialHelper::setComPort()
+{
+    // Closed: only the name changes, and nothing goes out.
+    QVERIFY(link->CloseCommunication());
+    PtyPeer other;
+    QVERIFY(link->SetComPort(other.portName()));
+    QVERIFY(!link->TransmitAcknowledge());
+    QTest::ignoreMessage(QtDebugMsg, "SignalStatus: Port zu");
+    link->signalStatus(QStringLiteral("Port zu"), QDateTime());
+
+    // Open: reopened under the new name.
+    QVERIFY(link->OpenCommunication());
+    QVERIFY(link->SetComPort(peer->portName()));
+    QVERIFY(link->TransmitNoAcknowledge());
+    QVERIFY(peer->waitForFrames(1));
+    QCOMPARE(other.frameCount(), 0);
+}
+
+void tst_SerialHelper::openFails()
+{
+    SerialHelper second;
+    QVERIFY(second.SetComPort(peer->portName()));
+    QVERIFY(!second.OpenCommunication());
+    QVERIFY(!second.errorString().isEmpty());
+    QVERIFY(!second.accessDenied()); // busy, not forbidden
+
+    QVERIFY(link->CloseCommunication());
+    QVERIFY(link->SetComPort(QStringLiteral("/dev/vx-no-such-port")));
+    QVERIFY(!link->OpenCommunication());
+    QCOMPARE(link->errorString(), qt_error_string(ENOENT));
+    QVERIFY(!link->accessDenied());
+    QVERIFY(!link->TransmitLogout());
+
+    QVERIFY(second.OpenCommunication());
+    QCOMPARE(second.errorString(), QString());
+}
+
+// A device this user may not open (as root: after becoming nobody).
+void tst_SerialHelper::accessDenied()
+{
+    QVERIFY(link->CloseCommunication());
+    QCOMPARE(::chmod(QFile::encodeName(peer->portName()).constData(), 0), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(2);
+        SerialHelper other;
+        other.SetComPort(peer->portName());
+        const bool told = !other.OpenCommunication() && other.accessDenied()
+            && other.errorString() == qt_error_string(EACCES);
+        ::_exit(told ? 0 : 1);
+    }
+    int status = -1;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QVERIFY(WIFEXITED(status));
+    QCOMPARE(WEXITSTATUS(status), 0);
+}
+
+// A pulled adapter gives one message with its cause, not a busy loop of
+// errors; the same port name works again once a device is back behind it.
+void tst_SerialHelper::portLost()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("adapter"));
+    QVERIFY(QFile::link(peer->portName(), path));
+    QVERIFY(link->SetComPort(path));
+    QSignalSpy failures(link.get(), &SerialHelper::ReceivePortFailure);
+
+    for (int round = 0; round < 2; ++round) {
+        QVERIFY(link->OpenCommunication());
+        QCOMPARE(raisedFor(frame(32)), QStringList { "Ack" });
+        peer->close();
+        QVERIFY(failures.wait(5000));
+        QCOMPARE(failures.size(), round + 1);
+        QCOMPARE(failures.last().first().toString(), QStringLiteral("Gerät getrennt"));
+        QCOMPARE(link->errorString(), QStringLiteral("Gerät getrennt"));
+        QVERIFY(!link->TransmitLogout());
+
+        // A plain event loop: qWait() would sleep between its rounds.
+        const double before = cpuSeconds();
+        QEventLoop idle;
+        QTimer::singleShot(500, &idle, &QEventLoop::quit);
+        idle.exec();
+        QVERIFY2(cpuSeconds() - before < 0.05, "a dead port keeps the CPU busy");
+        QCOMPARE(failures.size(), round + 1);
+
+        peer = std::make_unique<PtyPeer>();
+        QVERIFY(QFile::remove(path) && QFile::link(peer->portName(), path));
+    }
+}
+
+void tst_SerialHelper::payloadCodes_data()
+{
+    QTest::addColumn<Codec>("codec");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QByteArray>("output");
+
+    const auto encode = Codec(static_cast<QByteArray (*)(const QByteArray &)>(EncodeDigits));
+    QTest::newRow("encode all digits")
+        << encode << QByteArray("1234567890") << bytes("0102030405060708090a");
+    QTest::newRow("encode: spaces dropped") << encode << QByteArray(" 0 1 ") << bytes("0a01");
+    QTest::newRow("encode: no digit") << encode << QByteArray("1+2") << bytes("01ff02");
+    QTest::newRow("encode up to a zero byte") << encode
+                                              << QByteArray("12\0"
+                                                            "34",
+                                                     5)
+                                              << bytes("0102");
+    QTest::newRow("encode Latin-1 superscript two") << encode << QByteArray("\xb2") << bytes("02");
+    QTest::newRow("decode call number")
+        << Codec(DecodeDigits) << bytes("0a0301020a") << QByteArray("03120");
+    QTest::newRow("decode: byte 0 is the digit 0")
+        << Codec(DecodeDigits) << bytes("0500") << QByteArray("50");
+    QTest::newRow("decode: no number") << Codec(DecodeDigits) << bytes("0102ff") << QByteArray();
+    QTest::newRow("decode: signed values")
+        << Codec(DecodeDigits) << bytes("0c80") << QByteArray("12-128");
+    QTest::newRow("address A12") << Codec(DecodeBusAddress) << bytes("410c") << QByteArray("A12");
+    QTest::newRow("address: 47 is a number")
+        << Codec(DecodeBusAddress) << bytes("412f") << QByteArray("A47");
+    QTest::newRow("address: 48 is a character")
+        << Codec(DecodeBusAddress) << bytes("4130") << QByteArray("A0");
+    QTest::newRow("address with fe: none")
+        << Codec(DecodeBusAddress) << bytes("41fe") << QByteArray();
+    QTest::newRow("address with @: none")
+        << Codec(DecodeBusAddress) << bytes("400c") << QByteArray();
+    QTest::newRow("hex dump") << Codec(HexDump) << bytes("fe020a") << QByteArray("fe 02 0a ");
+}
+
+void tst_SerialHelper::payloadCodes()
+{
+    QFETCH(Codec, codec);
+    QFETCH(QByteArray, input);
+    QFETCH(QByteArray, output);
+
+    QCOMPARE(codec(input), output);
 }
 
 QTEST_GUILESS_MAIN(tst_SerialHelper)

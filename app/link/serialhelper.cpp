@@ -11,8 +11,8 @@
 
 namespace {
 
-// No byte may wait unread longer than twice this, whatever the port's read
-// notifier does (see checkUnread()).
+// How often the port is checked for bytes left unread, whatever its read
+// notifier does (see checkUnread()); no byte waits much longer than this.
 constexpr int UnreadCheckMs = 50;
 
 // A frame arrives at serial speed in one go; a start byte whose frame stops for

@@ -47,8 +47,8 @@ signals:
     void ReceiveNoAcknowledge();
     void ReceiveCharacterMessage(QString message);
     // The port broke down (device unplugged, other end gone) and was closed;
-    // raised once per opening of the port, with the cause as the system
-    // reports it.
+    // raised once per opening of the port. reason is the cause, as
+    // errorString() gives it afterwards.
     void ReceivePortFailure(QString reason);
 
 public slots:

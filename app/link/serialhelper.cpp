@@ -1,29 +1,42 @@
 #include "serialhelper.h"
 
-#include "communicationpackage.h"
-
-#include <QSerialPort>
+#include <QFile>
+#include <QTimer>
 #include <QtDebug>
 
+#include <cerrno>
 #include <poll.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
 
 namespace {
 
-// How long a receive step waits for the rest of a frame or for an answer.
-constexpr int ReceiveWaitMs = 50;
+// How often the port is checked for bytes left unread, whatever its read
+// notifier does (see checkUnread()); no byte waits much longer than this.
+constexpr int UnreadCheckMs = 50;
 
-// A vanished device shows as an endless run of read errors or, with some
-// QtSerialPort releases, of read notifications with nothing to read. Single
-// ones are harmless: QtSerialPort 6.4 reports a read error when a notification
-// arrives for bytes that waitForReadyRead() has already fetched.
+// A frame arrives at serial speed in one go; a start byte whose frame stops for
+// this long is a stray one, and the text behind it must not wait for more.
+constexpr int FramePauseLimitMs = 200;
+
+// A vanished device that does not show as hung up still shows as an endless
+// run of read errors. Single ones are harmless: Qt's serial port reports one
+// when a notification finds its bytes already taken.
 constexpr int DeadPortLimit = 64;
 
 // Enough for any frame still queued at 9600 baud when the port is closed.
 constexpr int CloseDrainMs = 500;
 
-byte payloadByte(const QByteArray &data, int index)
+// Where QSerialPort looks for a port name on this system.
+QString devicePath(const QString &portName)
 {
-    return index < data.size() ? byte(data.at(index)) : byte(0);
+    return portName.startsWith(u'/') ? portName : QStringLiteral("/dev/") + portName;
+}
+
+// Whether the device refuses this user, as opposed to being busy or missing.
+bool accessRefused(const QString &path)
+{
+    return ::access(QFile::encodeName(path).constData(), R_OK | W_OK) != 0 && errno == EACCES;
 }
 
 } // namespace
@@ -31,18 +44,13 @@ byte payloadByte(const QByteArray &data, int index)
 SerialHelper::SerialHelper(QObject *parent)
     : AdapterLink(parent)
     , port(new QSerialPort(this))
-    , receiver(new CommunicationPackage(this))
+    , guard(new QTimer(this))
 {
     connect(
         port, &QSerialPort::readyRead, this, &SerialHelper::ReadSerialData, Qt::DirectConnection);
-    connect(port, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
-        // QtSerialPort derives the error from a stale errno when a read finds
-        // nothing, so a ResourceError alone does not prove the device is gone.
-        if (error != QSerialPort::ResourceError && error != QSerialPort::ReadError)
-            return;
-        if (isHungUp() || ++deadPortSigns >= DeadPortLimit)
-            failPort();
-    });
+    connect(port, &QSerialPort::errorOccurred, this, &SerialHelper::portError);
+    guard->setInterval(UnreadCheckMs);
+    connect(guard, &QTimer::timeout, this, &SerialHelper::checkUnread);
 }
 
 SerialHelper::~SerialHelper() = default;
@@ -170,13 +178,24 @@ bool SerialHelper::SetComPort(const QString &portName)
 
 bool SerialHelper::OpenCommunication()
 {
-    deadPortSigns = 0;
-    port->open(QIODevice::ReadWrite);
+    if (!port->isOpen()) {
+        reader.clear();
+        deadPortSigns = 0;
+        m_errorString.clear();
+        m_accessDenied = false;
+        if (!port->open(QIODevice::ReadWrite)) {
+            m_errorString = port->errorString();
+            m_accessDenied = port->error() == QSerialPort::PermissionError
+                && accessRefused(devicePath(port->portName()));
+        }
+    }
     port->setBaudRate(QSerialPort::Baud9600);
     port->setDataBits(QSerialPort::Data8);
     port->setStopBits(QSerialPort::OneStop);
     port->setParity(QSerialPort::NoParity);
     port->setFlowControl(QSerialPort::NoFlowControl);
+    if (port->isOpen())
+        guard->start();
     return port->isOpen();
 }
 
@@ -189,6 +208,8 @@ bool SerialHelper::CloseCommunication()
             port->waitForBytesWritten(CloseDrainMs);
         port->close();
     }
+    guard->stop();
+    reader.clear();
     return !port->isOpen();
 }
 
@@ -199,69 +220,38 @@ void SerialHelper::ResetCommunication()
 
 void SerialHelper::ReadSerialData()
 {
-    readQueued = false;
-    if (!port->isOpen())
-        return;
-    if (!readFrame(port)) {
-        if (++deadPortSigns >= DeadPortLimit)
-            failPort();
-        return;
-    }
-    deadPortSigns = 0;
-    if (!port->isOpen())
-        return;
-    port->flush();
-    port->waitForReadyRead(ReceiveWaitMs);
-    // QSerialPort announces only bytes that are new to its buffer, and not at
-    // all those that the wait above fetched inside a readyRead() handler; what
-    // is left would wait for the next byte from the adapter, which may never
-    // come. So go on with the next frame once control is back in the loop.
-    if (port->isOpen() && port->bytesAvailable() > 0 && !readQueued) {
-        readQueued = true;
-        QMetaObject::invokeMethod(this, &SerialHelper::ReadSerialData, Qt::QueuedConnection);
-    }
+    if (port->isOpen())
+        receiveFrom(port);
 }
 
 bool SerialHelper::WriteSerialData(const QByteArray &data)
 {
-    return port->write(data) != -1;
+    return port->isOpen() && port->write(data) != -1;
 }
 
-bool SerialHelper::readFrame(QIODevice *device)
+qint64 SerialHelper::receiveFrom(QIODevice *device)
 {
-    qint64 available = device->bytesAvailable();
-    if (available <= 0)
-        return false;
-    while (available > 0) {
-        char c = 0;
-        const qint64 got = device->read(&c, 1);
-        if (got <= 0)
-            break;
-        receiver->AddByte(byte(c));
-        if (receiver->IsComplete())
-            break;
-        available -= got;
+    const qint64 taken = reader.readFrom(device);
+    if (taken > 0) {
+        deadPortSigns = 0;
+        sinceLastByte.start();
     }
+    raiseItems();
+    return taken;
+}
 
-    // The receiver is emptied before the signal goes out: a slot that runs an
-    // event loop (a message box) may lead to a nested receive step, which must
-    // not see this frame again.
-    if (receiver->IsComplete()) {
-        const byte command = receiver->Command();
-        const QByteArray data = receiver->Data();
-        receiver->Reset();
-        dispatch(command, data);
-    } else if (receiver->RawData().startsWith(char(FrameStart))) {
-        // A frame is under way; the next step goes on with it.
-    } else {
-        QByteArray text = receiver->RawData();
-        const int end = text.indexOf('\0');
-        if (end >= 0)
-            text.truncate(end);
-        receiver->Reset();
-        emit ReceiveCharacterMessage(QString::fromLatin1(text));
+// Slots may run event loops in which more bytes come in and get raised from
+// here again; each item is taken before it is raised, so none comes twice and
+// they keep their order.
+void SerialHelper::raiseItems()
+{
+    while (reader.hasItem()) {
+        const FrameReader::Item item = reader.takeItem();
+        if (item.kind == FrameReader::Item::FrameItem)
+            dispatch(item.frame);
+        else
+            emit ReceiveCharacterMessage(item.text());
     }
-    return true;
 }
 
 bool SerialHelper::transmit(const Frame &frame)
@@ -269,30 +259,27 @@ bool SerialHelper::transmit(const Frame &frame)
     return WriteSerialData(frame.toWire());
 }
 
-void SerialHelper::dispatch(byte command, const QByteArray &data)
+void SerialHelper::dispatch(const Frame &frame)
 {
-    emit frameReceived(Frame { command, data });
-    switch (command) {
+    emit frameReceived(frame);
+    switch (frame.command) {
     case LinkCommand::ReadMasterPassword:
-        emit ReceiveMasterPassword(data);
+        emit ReceiveMasterPassword(frame.payload);
         break;
     case LinkCommand::ReadCallNumber:
-        emit ReceiveCallNumber(payloadByte(data, 0), data.mid(2), payloadByte(data, 1));
+        emit ReceiveCallNumber(frame.at(0), frame.payload.mid(2), frame.at(1));
         break;
     case LinkCommand::ReadCallRedirectTime:
-        emit ReceiveCallRedirectTime(payloadByte(data, 0), false);
+        emit ReceiveCallRedirectTime(frame.at(0), false);
         break;
     case LinkCommand::ReadMaxCallTime:
-        emit ReceiveCallRedirectTime(payloadByte(data, 0), true);
+        emit ReceiveCallRedirectTime(frame.at(0), true);
         break;
     case LinkCommand::ReadStatusByte:
-        emit ReceiveStatusByte(payloadByte(data, 0), payloadByte(data, 1));
+        emit ReceiveStatusByte(frame.at(0), frame.at(1));
         break;
     case LinkCommand::ReadBusAddress:
-        if (payloadByte(data, 1) != 0)
-            emit ReceiveBusAddress(payloadByte(data, 0), data.mid(1));
-        else
-            emit ReceiveBusAddress(payloadByte(data, 0), QByteArray());
+        emit ReceiveBusAddress(frame.at(0), frame.at(1) != 0 ? frame.payload.mid(1) : QByteArray());
         break;
     case LinkCommand::Acknowledge:
         emit ReceiveAcknowledge();
@@ -305,6 +292,46 @@ void SerialHelper::dispatch(byte command, const QByteArray &data)
     }
 }
 
+// QSerialPort reads only when its notifier fires and announces new bytes only
+// outside its own readyRead(): bytes that come in while a slot of this link
+// runs an event loop stay in its buffer unannounced, and a notification that
+// finds its bytes already taken may switch the notifier off for good. This
+// check runs all the time the port is open and takes whatever waits.
+void SerialHelper::checkUnread()
+{
+    if (!port->isOpen())
+        return;
+    int waiting = 0;
+    if (::ioctl(port->handle(), FIONREAD, &waiting) == 0 && waiting > 0)
+        port->waitForReadyRead(0);
+    // Reading, even from an empty buffer, switches the notifier on again.
+    if (port->isOpen())
+        receiveFrom(port);
+    if (reader.hasPartialFrame() && sinceLastByte.hasExpired(FramePauseLimitMs)) {
+        reader.abandonPartialFrame();
+        raiseItems();
+    }
+}
+
+void SerialHelper::portError(QSerialPort::SerialPortError error)
+{
+    if ((error != QSerialPort::ResourceError && error != QSerialPort::ReadError) || !port->isOpen())
+        return;
+    const bool hungUp = isHungUp();
+    if (hungUp || ++deadPortSigns >= DeadPortLimit) {
+        // After a hang-up, reads find nothing and errno tells nothing.
+        const QString reason = hungUp ? tr("Gerät getrennt") : port->errorString();
+        // Not from inside the port's notification, whose notifier closing deletes.
+        QMetaObject::invokeMethod(
+            this, [this, reason] { failPort(reason); }, Qt::QueuedConnection);
+        return;
+    }
+    // A notification found its bytes taken already and errno told a stale
+    // story; reading switches the notifier, which the port just turned off,
+    // on again.
+    receiveFrom(port);
+}
+
 bool SerialHelper::isHungUp() const
 {
     if (!port->isOpen())
@@ -313,13 +340,15 @@ bool SerialHelper::isHungUp() const
     return ::poll(&watch, 1, 0) > 0 && (watch.revents & (POLLHUP | POLLERR | POLLNVAL));
 }
 
-void SerialHelper::failPort()
+void SerialHelper::failPort(const QString &reason)
 {
     // A dead port keeps the read notifier firing; closing it ends that, and the
     // user hears about it once.
     if (!port->isOpen())
         return;
-    const QString name = port->portName();
-    port->close();
-    emit ReceivePortFailure(tr("Die Schnittstelle %1 ist nicht mehr erreichbar.").arg(name));
+    port->close(); // nothing queued for writing can reach a dead port anyway
+    guard->stop();
+    reader.clear();
+    m_errorString = reason;
+    emit ReceivePortFailure(reason);
 }

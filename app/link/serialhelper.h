@@ -1,19 +1,25 @@
 #pragma once
 
 #include "adapterlink.h"
+#include "framereader.h"
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QObject>
+#include <QSerialPort>
 #include <QString>
 
-class CommunicationPackage;
 class QIODevice;
-class QSerialPort;
+class QTimer;
 
 // The link to the VX-Adapter: owns the serial port, turns received bytes into
 // frames and raises one signal per frame; bytes that are no frame are the
 // adapter's own text. The command slots build one frame each and write it.
+//
+// Everything that reaches the port is taken at once and raised in wire order,
+// each frame once, also while a slot runs an event loop of its own (a message
+// box): the signals of later frames then arrive inside it.
 class SerialHelper : public AdapterLink
 {
     Q_OBJECT
@@ -26,6 +32,12 @@ public:
     QString portName() const override;
     bool isOpen() const;
 
+    // Why the port could not be opened, or why it was lost; empty while the
+    // last opening worked and the port has not failed since.
+    QString errorString() const { return m_errorString; }
+    // The last opening failed because this user has no right to the device.
+    bool accessDenied() const { return m_accessDenied; }
+
 signals:
     void ReceiveStatusByte(byte attendee, byte statusbyte);
     void ReceiveCallNumber(byte attendee, QByteArray callnumber, byte number);
@@ -36,7 +48,8 @@ signals:
     void ReceiveNoAcknowledge();
     void ReceiveCharacterMessage(QString message);
     // The port broke down (device unplugged, other end gone) and was closed;
-    // raised once per opening of the port.
+    // raised once per opening of the port. reason is the cause, as
+    // errorString() gives it afterwards.
     void ReceivePortFailure(QString reason);
 
 public slots:
@@ -70,19 +83,24 @@ protected slots:
     bool WriteSerialData(const QByteArray &data);
 
 protected:
-    // One receive step on any device: reads up to one frame and raises its
-    // signal, or raises the bytes as text. Returns false when nothing was
-    // available. Does not wait for more data.
-    bool readFrame(QIODevice *device);
+    // Takes everything the device has ready and raises what it completes;
+    // returns the number of bytes taken. Never waits.
+    qint64 receiveFrom(QIODevice *device);
 
 private:
     bool transmit(const Frame &frame);
-    void dispatch(byte command, const QByteArray &data);
+    void raiseItems();
+    void dispatch(const Frame &frame);
+    void checkUnread();
+    void portError(QSerialPort::SerialPortError error);
     bool isHungUp() const;
-    void failPort();
+    void failPort(const QString &reason);
 
     QSerialPort *port;
-    CommunicationPackage *receiver;
-    int deadPortSigns = 0; // read errors and empty wake-ups since the last data
-    bool readQueued = false;
+    FrameReader reader;
+    QTimer *guard;
+    QElapsedTimer sinceLastByte;
+    int deadPortSigns = 0; // read errors since the last data
+    QString m_errorString;
+    bool m_accessDenied = false;
 };

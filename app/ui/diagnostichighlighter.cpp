@@ -39,13 +39,25 @@ DiagnosticHighlighter::DiagnosticHighlighter(QTextDocument *parent)
     };
 }
 
+// The diagnostic pane keeps several lines in one block, apart by line
+// separators; the rules hold for each line on its own.
 void DiagnosticHighlighter::highlightBlock(const QString &text)
 {
+    qsizetype start = 0;
+    for (const QString &line : text.split(QChar::LineSeparator)) {
+        highlightLine(line, int(start));
+        start += line.size() + 1;
+    }
+}
+
+void DiagnosticHighlighter::highlightLine(const QString &line, int offset)
+{
     for (const HighlightRule &rule : std::as_const(rules)) {
-        QRegularExpressionMatchIterator matches = rule.pattern.globalMatch(text);
+        QRegularExpressionMatchIterator matches = rule.pattern.globalMatch(line);
         while (matches.hasNext()) {
             const QRegularExpressionMatch match = matches.next();
-            setFormat(int(match.capturedStart()), int(match.capturedLength()), rule.format);
+            setFormat(
+                offset + int(match.capturedStart()), int(match.capturedLength()), rule.format);
         }
     }
 }

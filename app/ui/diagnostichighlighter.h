@@ -18,6 +18,8 @@ protected:
     void highlightBlock(const QString &text) override;
 
 private:
+    void highlightLine(const QString &line, int offset);
+
     struct HighlightRule
     {
         QRegularExpression pattern;

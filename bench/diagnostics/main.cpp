@@ -1,6 +1,8 @@
 // Feeds a working day of adapter chatter into the diagnostic pane and prints
 // how the time per message develops, against re-setting the whole history on
-// every message.
+// every message; then a long run of whole lines, one per message as the
+// adapter sends them at 30 lines/s, well past the pane's line limit: the
+// longest the event loop is held by one line, and how many lines are kept.
 
 #include "diagnostichighlighter.h"
 #include "diagnosticwidget.h"
@@ -15,6 +17,7 @@
 #include <algorithm>
 #include <ctime>
 #include <numeric>
+#include <sys/resource.h>
 #include <vector>
 
 namespace {
@@ -22,6 +25,8 @@ namespace {
 constexpr int totalLines = 20000;
 constexpr int comparedLines = 2000;
 constexpr int window = 1000;
+constexpr int longRunLines = 3 * DiagnosticWidget::MaximumLines;
+constexpr int linesPerSecond = 30;
 
 QTextStream out(stdout);
 
@@ -55,13 +60,20 @@ QString adapterLine(QRandomGenerator &random)
     }
 }
 
+long maxResidentKiB()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
 // Messages of one to three lines, as the serial link raises them.
-QStringList adapterMessages(int lines)
+QStringList adapterMessages(int lines, int longest = 3)
 {
     QRandomGenerator random(6001);
     QStringList messages;
     for (int done = 0; done < lines;) {
-        const int count = std::min(random.bounded(1, 4), lines - done);
+        const int count = std::min(random.bounded(1, longest + 1), lines - done);
         QString message;
         for (int i = 0; i < count; ++i)
             message += adapterLine(random);
@@ -205,5 +217,40 @@ int main(int argc, char *argv[])
     row(QStringLiteral("re-setting / appending (goal: at least 20)"),
         ratioText(total(resetTimes.wall), total(appendTimes.wall)),
         ratioText(total(resetTimes.cpu), total(appendTimes.cpu)));
+
+    // The long run. At 30 lines/s a line that holds the loop longer than the
+    // 33 ms to the next one stalls it; the goal is well under that.
+    const QStringList lines = adapterMessages(longRunLines, 1);
+    DiagnosticWidget longRun;
+    longRun.resize(400, 300);
+    longRun.show();
+    QCoreApplication::processEvents();
+    const Times first = feed(longRun, lines.mid(0, lines.size() / 2));
+    const long halfwayKiB = maxResidentKiB();
+    const Times second = feed(longRun, lines.mid(lines.size() / 2));
+    const auto longest = [](const Times &a, const Times &b, auto member) {
+        return std::max(*std::max_element((a.*member).cbegin(), (a.*member).cend()),
+            *std::max_element((b.*member).cbegin(), (b.*member).cend()));
+    };
+    const qint64 longestWall = longest(first, second, &Times::wall);
+    const qsizetype kept
+        = longRun.findChild<QTextEdit *>(QStringLiteral("contentEdit"))->toPlainText().count(u'\n');
+
+    out << Qt::endl
+        << "Long run: " << longRunLines << " whole lines, one per message ("
+        << QString::number(double(longRunLines) / linesPerSecond / 3600, 'f', 1) << " h at "
+        << linesPerSecond << " lines/s), fresh pane:" << Qt::endl;
+    row(QString(), QStringLiteral("wall"), QStringLiteral("CPU"));
+    row(QStringLiteral("longest event-loop hold (goal: < 50 ms)"),
+        QStringLiteral("%1 ms").arg(double(longestWall) / 1e6, 0, 'f', 1),
+        QStringLiteral("%1 ms").arg(double(longest(first, second, &Times::cpu)) / 1e6, 0, 'f', 1));
+    row(QStringLiteral("per line, second half"),
+        perMessageText(total(second.wall), int(second.wall.size())),
+        perMessageText(total(second.cpu), int(second.cpu.size())));
+    row(QStringLiteral("lines kept (limit %1)").arg(DiagnosticWidget::MaximumLines),
+        QString::number(kept));
+    row(QStringLiteral("peak resident memory, halfway / end"),
+        QStringLiteral("%1 MiB").arg(halfwayKiB / 1024),
+        QStringLiteral("%1 MiB").arg(maxResidentKiB() / 1024));
     return 0;
 }

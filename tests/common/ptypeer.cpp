@@ -1,7 +1,6 @@
 #include "ptypeer.h"
 
-#include "communicationpackage.h"
-
+#include <QDeadlineTimer>
 #include <QDebug>
 #include <QSocketNotifier>
 #include <QTest>
@@ -12,12 +11,12 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
 PtyPeer::PtyPeer(QObject *parent)
     : QObject(parent)
-    , m_parser(new CommunicationPackage(this))
 {
     char name[256] = {};
     if (::openpty(&m_master, &m_slave, name, nullptr, nullptr) != 0) {
@@ -78,6 +77,27 @@ bool PtyPeer::sendBytes(const QByteArray &bytes)
     return m_master >= 0;
 }
 
+bool PtyPeer::sendQueued(const QByteArray &bytes, int timeoutMs)
+{
+    if (!sendBytes(bytes))
+        return false;
+    QDeadlineTimer deadline(timeoutMs);
+    while (unreadByProgram() < bytes.size()) {
+        pollfd fd { m_slave, POLLIN, 0 };
+        ::poll(&fd, 1, 1);
+        if (deadline.hasExpired())
+            return false;
+    }
+    readAvailable();
+    return true;
+}
+
+int PtyPeer::unreadByProgram() const
+{
+    int count = 0;
+    return m_slave >= 0 && ::ioctl(m_slave, FIONREAD, &count) == 0 ? count : 0;
+}
+
 bool PtyPeer::sendFrame(byte command, const QByteArray &payload)
 {
     return sendBytes(frameBytes(command, payload));
@@ -100,11 +120,20 @@ bool PtyPeer::sendText(const QByteArray &text)
 
 QByteArray PtyPeer::frameBytes(byte command, const QByteArray &payload)
 {
-    CommunicationPackage package;
-    package.SetCommand(command);
-    package.SetData(payload);
-    package.CalculateChecksum();
-    return package.ToByteArray();
+    QByteArray body;
+    body.append(char(payload.size() + 1)).append(char(command)).append(payload);
+    byte sum = 0;
+    for (char c : std::as_const(body))
+        sum += byte(c);
+    body.append(char(sum));
+    QByteArray wire(1, char(0xFE));
+    for (char c : std::as_const(body)) {
+        if (byte(c) == 0xFE || byte(c) == 0xFD)
+            wire.append(char(0xFD)).append(char(byte(c) - 0xFD));
+        else
+            wire.append(c);
+    }
+    return wire;
 }
 
 void PtyPeer::close()
@@ -130,15 +159,41 @@ void PtyPeer::readAvailable()
         if (n <= 0)
             break;
         m_raw.append(buffer, n);
-        for (ssize_t i = 0; i < n; ++i) {
-            if (m_parser->AddByte(byte(buffer[i])) != CommunicationPackage::ParseComplete)
-                continue;
-            const Frame frame { m_parser->Command(), m_parser->Data() };
-            m_parser->Reset();
-            m_frames.append(frame);
-            emit frameReceived(frame);
-        }
+        for (ssize_t i = 0; i < n; ++i)
+            decode(byte(buffer[i]));
     }
+}
+
+// FE starts a frame; after it FD 00 stands for FD and FD 01 for FE. The first
+// byte counts command and payload (0 for 256), the last is their sum with it.
+void PtyPeer::decode(byte b)
+{
+    if (b == 0xFE) {
+        m_body.clear();
+        m_inFrame = true;
+        m_escape = false;
+        return;
+    }
+    if (!m_inFrame)
+        return;
+    if (b == 0xFD && !m_escape) {
+        m_escape = true;
+        return;
+    }
+    m_body.append(char(m_escape ? byte(0xFD + b) : b));
+    m_escape = false;
+    const int length = byte(m_body.at(0)) == 0 ? 256 : byte(m_body.at(0));
+    if (m_body.size() < length + 2)
+        return;
+    m_inFrame = false;
+    byte sum = 0;
+    for (qsizetype i = 0; i < m_body.size() - 1; ++i)
+        sum += byte(m_body.at(i));
+    if (sum != byte(m_body.back()))
+        return; // the adapter ignores a garbled frame
+    const Frame frame { byte(m_body.at(1)), m_body.mid(2, length - 1) };
+    m_frames.append(frame);
+    emit frameReceived(frame);
 }
 
 QDebug operator<<(QDebug debug, const PtyPeer::Frame &frame)

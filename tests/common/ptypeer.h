@@ -14,10 +14,10 @@
 //                                                  // sendText(...), sendBytes(raw)
 //   peer.close();                                  // the adapter goes away
 //
-// Frames are decoded with the program's CommunicationPackage; rawBytes()
-// keeps every byte as it arrived. frameReceived() lets a test answer each
-// frame as it comes, like an adapter does. A write from inside a slot of the
-// link reaches it while the link waits for more data.
+// Frames are built and read by a few lines of the adapter's own, not by the
+// program's framing code, so that a fault there cannot hide on both sides;
+// rawBytes() keeps every byte as it arrived. frameReceived() lets a test
+// answer each frame as it comes, like an adapter does.
 //
 // VxSimProcess: the real simulator (vxsim from the run-time directory, the
 // tests' working directory) in a child process:
@@ -33,7 +33,6 @@
 #include <QObject>
 #include <QString>
 
-class CommunicationPackage;
 class QSocketNotifier;
 
 class PtyPeer : public QObject
@@ -70,6 +69,14 @@ public:
 
     // Writes in one go, so the bytes reach the program as one batch.
     bool sendBytes(const QByteArray &bytes);
+    // Like sendBytes, but returns only once the bytes wait in the program's
+    // input queue, without running the event loop. Ends with a non-blocking
+    // read that finds nothing, so errno is EAGAIN.
+    bool sendQueued(const QByteArray &bytes, int timeoutMs = 5000);
+    // Reads what the program sent, as the notifier would; errno ends at EAGAIN.
+    void readAvailable();
+    // Bytes the program has not read yet.
+    int unreadByProgram() const;
     bool sendFrame(byte command, const QByteArray &payload = {});
     bool sendAck();
     bool sendNak();
@@ -83,14 +90,15 @@ signals:
     void frameReceived(const PtyPeer::Frame &frame);
 
 private:
-    void readAvailable();
-
+    void decode(byte b);
     int m_master = -1;
     // Held open so the pair survives the program closing its port.
     int m_slave = -1;
     QString m_portName;
     QSocketNotifier *m_notifier = nullptr;
-    CommunicationPackage *m_parser;
+    QByteArray m_body; // the frame being read, unescaped, after its start byte
+    bool m_inFrame = false;
+    bool m_escape = false;
     QList<Frame> m_frames;
     QByteArray m_raw;
 };

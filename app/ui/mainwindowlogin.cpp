@@ -71,9 +71,10 @@ void MainWindow::openSelectedPort()
 
     QString text = messagePortOpenFailed;
     text.replace(QStringLiteral("COMx"), port);
-    if (false)
-        text += QLatin1String("\n\n") + QString();
-    if (false)
+    // No port at all needs no system reason.
+    if (!port.isEmpty() && !serial->errorString().isEmpty())
+        text += QLatin1String("\n\n") + serial->errorString();
+    if (serial->accessDenied())
         text += QLatin1String("\n\n")
             + tr("Ihr Benutzerkonto darf die Schnittstelle nicht benutzen. Lassen Sie es in die "
                  "Gruppe „dialout“ aufnehmen (sudo adduser $USER dialout) und melden Sie sich "

@@ -329,7 +329,7 @@ void TestWindowLink::portFailuresSayWhyAndReconnect()
         click(window, "buttonLogin");
         QCOMPARE(answerer.seen.size(), 2);
         QVERIFY(answerer.seen[1].text.startsWith(
-            QLatin1String("Es ist keine serielle Schnittstelle geöffnet.")));
+            QStringLiteral("Es ist keine serielle Schnittstelle geöffnet.")));
     }
 
     QVERIFY(QFile::link(peer->portName(), port));

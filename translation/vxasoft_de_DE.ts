@@ -2,6 +2,63 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="de_DE">
 <context>
+    <name>AdapterJob</name>
+    <message>
+        <source>Der VX-Adapter hat das Passwort nicht angenommen.</source>
+        <translation>Der VX-Adapter hat das Passwort nicht angenommen.</translation>
+    </message>
+    <message>
+        <source>Die serielle Schnittstelle %1 ist ausgefallen: %2</source>
+        <translation>Die serielle Schnittstelle %1 ist ausgefallen: %2</translation>
+    </message>
+    <message>
+        <source>Ohne Sicherung wird nicht geschrieben; mit --no-backup wird ohne Sicherung geschrieben.</source>
+        <translation>Ohne Sicherung wird nicht geschrieben; mit --no-backup wird ohne Sicherung geschrieben.</translation>
+    </message>
+    <message>
+        <source>Die serielle Schnittstelle %1 konnte nicht geöffnet werden.</source>
+        <translation>Die serielle Schnittstelle %1 konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Sicherung</source>
+        <translation>Sicherung</translation>
+    </message>
+    <message>
+        <source>Schreiben</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>Prüfung</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <source>Lesen</source>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>&quot;Sicherung: Rufnummer 1 von Master&quot;</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Sicherung gespeichert: %1</source>
+        <translation>Sicherung gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Die Sicherung konnte nicht gespeichert werden: %1</source>
+        <translation>Die Sicherung konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Der VX-Adapter antwortet nicht (gewartet wurde auf: %1).</source>
+        <translation>Der VX-Adapter antwortet nicht (gewartet wurde auf: %1).</translation>
+    </message>
+    <message>
+        <source>Der VX-Adapter hat %1 abgelehnt.</source>
+        <extracomment>&quot;Der VX-Adapter hat Rufnummer 1 von Master abgelehnt.&quot;</extracomment>
+        <translation>Der VX-Adapter hat %1 abgelehnt.</translation>
+    </message>
+</context>
+<context>
     <name>AttendeeWidget</name>
     <message>
         <source>AttendeeItem</source>
@@ -48,6 +105,178 @@
     <message>
         <source>Teilnehmer %1</source>
         <translation>Teilnehmer %1</translation>
+    </message>
+</context>
+<context>
+    <name>CliTool</name>
+    <message>
+        <source>Keine serielle Schnittstelle gefunden.</source>
+        <translation>Keine serielle Schnittstelle gefunden.</translation>
+    </message>
+    <message>
+        <source>Es wurde nichts an den VX-Adapter gesendet.</source>
+        <translation>Es wurde nichts an den VX-Adapter gesendet.</translation>
+    </message>
+    <message>
+        <source>Die Konfiguration wurde geschrieben.</source>
+        <translation>Die Konfiguration wurde geschrieben.</translation>
+    </message>
+    <message>
+        <source>Warnung: so kann der VX-Adapter die Einstellung nicht übernehmen:</source>
+        <translation>Warnung: so kann der VX-Adapter die Einstellung nicht übernehmen:</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht geschrieben werden: %2</source>
+        <translation>Die Datei %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Gespeichert: %1</source>
+        <translation>Gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Masterpasswort: </source>
+        <translation>Masterpasswort: </translation>
+    </message>
+    <message>
+        <source>Kein Masterpasswort: --password NNNN, --password - für die Standardeingabe, oder die Umgebungsvariable VXCONFIG_PASSWORD.</source>
+        <translation>Kein Masterpasswort: --password NNNN, --password - für die Standardeingabe, oder die Umgebungsvariable VXCONFIG_PASSWORD.</translation>
+    </message>
+    <message>
+        <source>Das Masterpasswort besteht aus vier Ziffern.</source>
+        <translation>Das Masterpasswort besteht aus vier Ziffern.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
+        <translation>Die Datei %1 konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Abweichende Werte: %1</source>
+        <translation>Abweichende Werte: %1</translation>
+    </message>
+    <message>
+        <source>Der VX-Adapter hält dieselben Werte wie die Datei.</source>
+        <translation>Der VX-Adapter hält dieselben Werte wie die Datei.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Serielle Schnittstelle des VX-Adapters, z. B. ttyUSB0 oder /dev/ttyUSB0.</source>
+        <translation>Serielle Schnittstelle des VX-Adapters, z. B. ttyUSB0 oder /dev/ttyUSB0.</translation>
+    </message>
+    <message>
+        <source>Schnittstelle</source>
+        <translation>Schnittstelle</translation>
+    </message>
+    <message>
+        <source>Masterpasswort, vier Ziffern; - liest eine Zeile von der Standardeingabe. Ohne diese Option gilt die Umgebungsvariable %1.</source>
+        <translation>Masterpasswort, vier Ziffern; - liest eine Zeile von der Standardeingabe. Ohne diese Option gilt die Umgebungsvariable %1.</translation>
+    </message>
+    <message>
+        <source>write: die Konfiguration des VX-Adapters vorher nicht sichern.</source>
+        <translation>write: die Konfiguration des VX-Adapters vorher nicht sichern.</translation>
+    </message>
+    <message>
+        <source>write: danach nicht zurücklesen und vergleichen.</source>
+        <translation>write: danach nicht zurücklesen und vergleichen.</translation>
+    </message>
+    <message>
+        <source>Kein Fortschritt und keine Hinweise, nur Ergebnisse, Warnungen und Fehler.</source>
+        <translation>Kein Fortschritt und keine Hinweise, nur Ergebnisse, Warnungen und Fehler.</translation>
+    </message>
+    <message>
+        <source>Sprache der Meldungen: de oder en.</source>
+        <translation>Sprache der Meldungen: de oder en.</translation>
+    </message>
+    <message>
+        <source>Konfiguriert einen VX-Adapter ohne Fenster, für Skripte und Serienarbeit.</source>
+        <translation>Konfiguriert einen VX-Adapter ohne Fenster, für Skripte und Serienarbeit.</translation>
+    </message>
+    <message>
+        <source>Befehle:</source>
+        <translation>Befehle:</translation>
+    </message>
+    <message>
+        <source>  ports                                    serielle Schnittstellen: Name, Beschreibung, Seriennummer, VID:PID
+  read   --port P --password NNNN AUS.tml  die Konfiguration des VX-Adapters in eine Datei lesen
+  write  --port P --password NNNN EIN.tml  die Datei schreiben; vorher sichern, danach prüfen
+  verify --port P --password NNNN EIN.tml  den VX-Adapter lesen und mit der Datei vergleichen
+  import ALT.cvx AUS.tml                   eine alte Einstellung ins XML-Format übertragen
+  sheet  EIN.tml AUS.pdf                   das Anlagenblatt der Datei als PDF</source>
+        <translation>  ports                                    serielle Schnittstellen: Name, Beschreibung, Seriennummer, VID:PID
+  read   --port P --password NNNN AUS.tml  die Konfiguration des VX-Adapters in eine Datei lesen
+  write  --port P --password NNNN EIN.tml  die Datei schreiben; vorher sichern, danach prüfen
+  verify --port P --password NNNN EIN.tml  den VX-Adapter lesen und mit der Datei vergleichen
+  import ALT.cvx AUS.tml                   eine alte Einstellung ins XML-Format übertragen
+  sheet  EIN.tml AUS.pdf                   das Anlagenblatt der Datei als PDF</translation>
+    </message>
+    <message>
+        <source>Sicherungen liegen im Datenordner des Benutzers unter vxconfig/backups, wie die des Programms vxconfig.</source>
+        <translation>Sicherungen liegen im Datenordner des Benutzers unter vxconfig/backups, wie die des Programms vxconfig.</translation>
+    </message>
+    <message>
+        <source>Rückgabewerte:</source>
+        <translation>Rückgabewerte:</translation>
+    </message>
+    <message>
+        <source>  0  erledigt
+  1  der VX-Adapter hält andere Werte als die Datei (verify, Prüfung nach write)
+  2  falsche Argumente, oder eine Datei lässt sich nicht lesen oder schreiben
+  3  die Schnittstelle lässt sich nicht öffnen
+  4  der VX-Adapter hat das Passwort nicht angenommen
+  5  der VX-Adapter antwortet nicht
+  6  der VX-Adapter hat die Übertragung abgelehnt</source>
+        <translation>  0  erledigt
+  1  der VX-Adapter hält andere Werte als die Datei (verify, Prüfung nach write)
+  2  falsche Argumente, oder eine Datei lässt sich nicht lesen oder schreiben
+  3  die Schnittstelle lässt sich nicht öffnen
+  4  der VX-Adapter hat das Passwort nicht angenommen
+  5  der VX-Adapter antwortet nicht
+  6  der VX-Adapter hat die Übertragung abgelehnt</translation>
+    </message>
+    <message>
+        <source>ports, read, write, verify, import oder sheet</source>
+        <translation>ports, read, write, verify, import oder sheet</translation>
+    </message>
+    <message>
+        <source>die Dateien des Befehls</source>
+        <translation>die Dateien des Befehls</translation>
+    </message>
+    <message>
+        <source>read --port P --password NNNN AUS.tml</source>
+        <translation>read --port P --password NNNN AUS.tml</translation>
+    </message>
+    <message>
+        <source>write --port P --password NNNN EIN.tml</source>
+        <translation>write --port P --password NNNN EIN.tml</translation>
+    </message>
+    <message>
+        <source>verify --port P --password NNNN EIN.tml</source>
+        <translation>verify --port P --password NNNN EIN.tml</translation>
+    </message>
+    <message>
+        <source>import ALT.cvx AUS.tml</source>
+        <translation>import ALT.cvx AUS.tml</translation>
+    </message>
+    <message>
+        <source>sheet EIN.tml AUS.pdf</source>
+        <translation>sheet EIN.tml AUS.pdf</translation>
+    </message>
+    <message>
+        <source>Unbekannte Sprache: %1 (de oder en)</source>
+        <translation>Unbekannte Sprache: %1 (de oder en)</translation>
+    </message>
+    <message>
+        <source>Kein Befehl angegeben; --help zeigt die Befehle.</source>
+        <translation>Kein Befehl angegeben; --help zeigt die Befehle.</translation>
+    </message>
+    <message>
+        <source>Unbekannter Befehl: %1; --help zeigt die Befehle.</source>
+        <translation>Unbekannter Befehl: %1; --help zeigt die Befehle.</translation>
+    </message>
+    <message>
+        <source>Aufruf: %1 %2</source>
+        <translation>Aufruf: %1 %2</translation>
     </message>
 </context>
 <context>
@@ -410,6 +639,39 @@ wurde unterbrochen (%2).</translation>
     <message>
         <source>Die Schnittstelle %1 ist nicht mehr erreichbar.</source>
         <translation>Die Schnittstelle %1 ist nicht mehr erreichbar.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsInput</name>
+    <message>
+        <source>Die Datei %1 konnte nicht gelesen werden.</source>
+        <translation>Die Datei %1 konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Diese Werte der Datei kann der VX-Adapter nicht übernehmen:</source>
+        <translation>Diese Werte der Datei kann der VX-Adapter nicht übernehmen:</translation>
+    </message>
+    <message>
+        <source>Die maximale Zeit der Rufsignalisierung (%1) muss um mindestens %2 größer sein als die Zeit bis zur Rufweiterschaltung (%3).</source>
+        <translation>Die maximale Zeit der Rufsignalisierung (%1) muss um mindestens %2 größer sein als die Zeit bis zur Rufweiterschaltung (%3).</translation>
+    </message>
+    <message>
+        <source>Die %1 darf nur Ziffern enthalten, höchstens %2.</source>
+        <translation>Die %1 darf nur Ziffern enthalten, höchstens %2.</translation>
+    </message>
+    <message>
+        <source>Die Kelvo-Adresse von %1 lässt sich mit den DIP-Schaltern nicht einstellen: erlaubt sind ein Buchstabe von A bis I und eine Zahl von 1 bis 27, zum Beispiel B12.</source>
+        <translation>Die Kelvo-Adresse von %1 lässt sich mit den DIP-Schaltern nicht einstellen: erlaubt sind ein Buchstabe von A bis I und eine Zahl von 1 bis 27, zum Beispiel B12.</translation>
+    </message>
+    <message>
+        <source>Bei %1 fehlt die %2.</source>
+        <extracomment>&quot;Bei Teilnehmer 4 fehlt die Rufnummer 2.&quot;</extracomment>
+        <translation>Bei %1 fehlt die %2.</translation>
+    </message>
+    <message>
+        <source>%1 hat dieselbe Kelvo-Adresse wie %2 (%3).</source>
+        <extracomment>&quot;Teilnehmer 5 hat dieselbe Kelvo-Adresse wie Teilnehmer 2 (B3).&quot;</extracomment>
+        <translation>%1 hat dieselbe Kelvo-Adresse wie %2 (%3).</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,63 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="de_DE">
 <context>
+    <name>AdapterJob</name>
+    <message>
+        <source>Der VX-Adapter hat das Passwort nicht angenommen.</source>
+        <translation>The VX-Adapter did not accept the password.</translation>
+    </message>
+    <message>
+        <source>Die serielle Schnittstelle %1 ist ausgefallen: %2</source>
+        <translation>The serial port %1 failed: %2</translation>
+    </message>
+    <message>
+        <source>Ohne Sicherung wird nicht geschrieben; mit --no-backup wird ohne Sicherung geschrieben.</source>
+        <translation>Nothing is written without a backup; with --no-backup it is written without one.</translation>
+    </message>
+    <message>
+        <source>Die serielle Schnittstelle %1 konnte nicht geöffnet werden.</source>
+        <translation>The serial port %1 could not be opened.</translation>
+    </message>
+    <message>
+        <source>Sicherung</source>
+        <translation>Backup</translation>
+    </message>
+    <message>
+        <source>Schreiben</source>
+        <translation>Writing</translation>
+    </message>
+    <message>
+        <source>Prüfung</source>
+        <translation>Verifying</translation>
+    </message>
+    <message>
+        <source>Lesen</source>
+        <translation>Reading</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>&quot;Sicherung: Rufnummer 1 von Master&quot;</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Sicherung gespeichert: %1</source>
+        <translation>Backup saved: %1</translation>
+    </message>
+    <message>
+        <source>Die Sicherung konnte nicht gespeichert werden: %1</source>
+        <translation>The backup could not be saved: %1</translation>
+    </message>
+    <message>
+        <source>Der VX-Adapter antwortet nicht (gewartet wurde auf: %1).</source>
+        <translation>The VX-Adapter does not answer (waited for: %1).</translation>
+    </message>
+    <message>
+        <source>Der VX-Adapter hat %1 abgelehnt.</source>
+        <extracomment>&quot;Der VX-Adapter hat Rufnummer 1 von Master abgelehnt.&quot;</extracomment>
+        <translation>The VX-Adapter refused %1.</translation>
+    </message>
+</context>
+<context>
     <name>AttendeeWidget</name>
     <message>
         <source>AttendeeItem</source>
@@ -48,6 +105,178 @@
     <message>
         <source>Teilnehmer %1</source>
         <translation>Attendee %1</translation>
+    </message>
+</context>
+<context>
+    <name>CliTool</name>
+    <message>
+        <source>Keine serielle Schnittstelle gefunden.</source>
+        <translation>No serial port found.</translation>
+    </message>
+    <message>
+        <source>Es wurde nichts an den VX-Adapter gesendet.</source>
+        <translation>Nothing was sent to the VX-Adapter.</translation>
+    </message>
+    <message>
+        <source>Die Konfiguration wurde geschrieben.</source>
+        <translation>The configuration was written.</translation>
+    </message>
+    <message>
+        <source>Warnung: so kann der VX-Adapter die Einstellung nicht übernehmen:</source>
+        <translation>Warning: the VX-Adapter cannot take the settings as they are:</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht geschrieben werden: %2</source>
+        <translation>The file %1 could not be written: %2</translation>
+    </message>
+    <message>
+        <source>Gespeichert: %1</source>
+        <translation>Saved: %1</translation>
+    </message>
+    <message>
+        <source>Masterpasswort: </source>
+        <translation>Master password: </translation>
+    </message>
+    <message>
+        <source>Kein Masterpasswort: --password NNNN, --password - für die Standardeingabe, oder die Umgebungsvariable VXCONFIG_PASSWORD.</source>
+        <translation>No master password: --password NNNN, --password - for standard input, or the environment variable VXCONFIG_PASSWORD.</translation>
+    </message>
+    <message>
+        <source>Das Masterpasswort besteht aus vier Ziffern.</source>
+        <translation>The master password consists of four digits.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
+        <translation>The file %1 could not be saved: %2</translation>
+    </message>
+    <message>
+        <source>Abweichende Werte: %1</source>
+        <translation>Values that differ: %1</translation>
+    </message>
+    <message>
+        <source>Der VX-Adapter hält dieselben Werte wie die Datei.</source>
+        <translation>The VX-Adapter holds the same values as the file.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Serielle Schnittstelle des VX-Adapters, z. B. ttyUSB0 oder /dev/ttyUSB0.</source>
+        <translation>Serial port of the VX-Adapter, e.g. ttyUSB0 or /dev/ttyUSB0.</translation>
+    </message>
+    <message>
+        <source>Schnittstelle</source>
+        <translation>port</translation>
+    </message>
+    <message>
+        <source>Masterpasswort, vier Ziffern; - liest eine Zeile von der Standardeingabe. Ohne diese Option gilt die Umgebungsvariable %1.</source>
+        <translation>Master password, four digits; - reads one line from standard input. Without this option the environment variable %1 is used.</translation>
+    </message>
+    <message>
+        <source>write: die Konfiguration des VX-Adapters vorher nicht sichern.</source>
+        <translation>write: do not back up the VX-Adapter&apos;s configuration first.</translation>
+    </message>
+    <message>
+        <source>write: danach nicht zurücklesen und vergleichen.</source>
+        <translation>write: do not read back and compare afterwards.</translation>
+    </message>
+    <message>
+        <source>Kein Fortschritt und keine Hinweise, nur Ergebnisse, Warnungen und Fehler.</source>
+        <translation>No progress and no notes, only results, warnings and errors.</translation>
+    </message>
+    <message>
+        <source>Sprache der Meldungen: de oder en.</source>
+        <translation>Language of the messages: de or en.</translation>
+    </message>
+    <message>
+        <source>Konfiguriert einen VX-Adapter ohne Fenster, für Skripte und Serienarbeit.</source>
+        <translation>Configures a VX-Adapter without a window, for scripts and batch work.</translation>
+    </message>
+    <message>
+        <source>Befehle:</source>
+        <translation>Commands:</translation>
+    </message>
+    <message>
+        <source>  ports                                    serielle Schnittstellen: Name, Beschreibung, Seriennummer, VID:PID
+  read   --port P --password NNNN AUS.tml  die Konfiguration des VX-Adapters in eine Datei lesen
+  write  --port P --password NNNN EIN.tml  die Datei schreiben; vorher sichern, danach prüfen
+  verify --port P --password NNNN EIN.tml  den VX-Adapter lesen und mit der Datei vergleichen
+  import ALT.cvx AUS.tml                   eine alte Einstellung ins XML-Format übertragen
+  sheet  EIN.tml AUS.pdf                   das Anlagenblatt der Datei als PDF</source>
+        <translation>  ports                                    serial ports: name, description, serial number, VID:PID
+  read   --port P --password NNNN OUT.tml  read the VX-Adapter&apos;s configuration into a file
+  write  --port P --password NNNN IN.tml   write the file; back up before, verify after
+  verify --port P --password NNNN IN.tml   read the VX-Adapter and compare it with the file
+  import OLD.cvx OUT.tml                   convert an older settings file to the XML format
+  sheet  IN.tml OUT.pdf                    the site sheet of the file as PDF</translation>
+    </message>
+    <message>
+        <source>Sicherungen liegen im Datenordner des Benutzers unter vxconfig/backups, wie die des Programms vxconfig.</source>
+        <translation>Backups are kept in the user&apos;s data folder under vxconfig/backups, beside those of the program vxconfig.</translation>
+    </message>
+    <message>
+        <source>Rückgabewerte:</source>
+        <translation>Exit codes:</translation>
+    </message>
+    <message>
+        <source>  0  erledigt
+  1  der VX-Adapter hält andere Werte als die Datei (verify, Prüfung nach write)
+  2  falsche Argumente, oder eine Datei lässt sich nicht lesen oder schreiben
+  3  die Schnittstelle lässt sich nicht öffnen
+  4  der VX-Adapter hat das Passwort nicht angenommen
+  5  der VX-Adapter antwortet nicht
+  6  der VX-Adapter hat die Übertragung abgelehnt</source>
+        <translation>  0  done
+  1  the VX-Adapter holds other values than the file (verify, the verify after write)
+  2  bad arguments, or a file that cannot be read or written
+  3  the port cannot be opened
+  4  the VX-Adapter did not accept the password
+  5  the VX-Adapter does not answer
+  6  the VX-Adapter refused the transfer</translation>
+    </message>
+    <message>
+        <source>ports, read, write, verify, import oder sheet</source>
+        <translation>ports, read, write, verify, import or sheet</translation>
+    </message>
+    <message>
+        <source>die Dateien des Befehls</source>
+        <translation>the command&apos;s files</translation>
+    </message>
+    <message>
+        <source>read --port P --password NNNN AUS.tml</source>
+        <translation>read --port P --password NNNN OUT.tml</translation>
+    </message>
+    <message>
+        <source>write --port P --password NNNN EIN.tml</source>
+        <translation>write --port P --password NNNN IN.tml</translation>
+    </message>
+    <message>
+        <source>verify --port P --password NNNN EIN.tml</source>
+        <translation>verify --port P --password NNNN IN.tml</translation>
+    </message>
+    <message>
+        <source>import ALT.cvx AUS.tml</source>
+        <translation>import OLD.cvx OUT.tml</translation>
+    </message>
+    <message>
+        <source>sheet EIN.tml AUS.pdf</source>
+        <translation>sheet IN.tml OUT.pdf</translation>
+    </message>
+    <message>
+        <source>Unbekannte Sprache: %1 (de oder en)</source>
+        <translation>Unknown language: %1 (de or en)</translation>
+    </message>
+    <message>
+        <source>Kein Befehl angegeben; --help zeigt die Befehle.</source>
+        <translation>No command given; --help shows the commands.</translation>
+    </message>
+    <message>
+        <source>Unbekannter Befehl: %1; --help zeigt die Befehle.</source>
+        <translation>Unknown command: %1; --help shows the commands.</translation>
+    </message>
+    <message>
+        <source>Aufruf: %1 %2</source>
+        <translation>Usage: %1 %2</translation>
     </message>
 </context>
 <context>
@@ -410,6 +639,39 @@ was interrupted (%2).</translation>
     <message>
         <source>Die Schnittstelle %1 ist nicht mehr erreichbar.</source>
         <translation>The port %1 can no longer be reached.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsInput</name>
+    <message>
+        <source>Die Datei %1 konnte nicht gelesen werden.</source>
+        <translation>The file %1 could not be read.</translation>
+    </message>
+    <message>
+        <source>Diese Werte der Datei kann der VX-Adapter nicht übernehmen:</source>
+        <translation>The VX-Adapter cannot take these values of the file:</translation>
+    </message>
+    <message>
+        <source>Die maximale Zeit der Rufsignalisierung (%1) muss um mindestens %2 größer sein als die Zeit bis zur Rufweiterschaltung (%3).</source>
+        <translation>The maximum call signalling time (%1) must be at least %2 above the time before the call is redirected (%3).</translation>
+    </message>
+    <message>
+        <source>Die %1 darf nur Ziffern enthalten, höchstens %2.</source>
+        <translation>The %1 may contain digits only, at most %2.</translation>
+    </message>
+    <message>
+        <source>Die Kelvo-Adresse von %1 lässt sich mit den DIP-Schaltern nicht einstellen: erlaubt sind ein Buchstabe von A bis I und eine Zahl von 1 bis 27, zum Beispiel B12.</source>
+        <translation>The Kelvo address of %1 cannot be set with the DIP switches: allowed are a letter from A to I and a number from 1 to 27, for example B12.</translation>
+    </message>
+    <message>
+        <source>Bei %1 fehlt die %2.</source>
+        <extracomment>&quot;Bei Teilnehmer 4 fehlt die Rufnummer 2.&quot;</extracomment>
+        <translation>%1 has no %2.</translation>
+    </message>
+    <message>
+        <source>%1 hat dieselbe Kelvo-Adresse wie %2 (%3).</source>
+        <extracomment>&quot;Teilnehmer 5 hat dieselbe Kelvo-Adresse wie Teilnehmer 2 (B3).&quot;</extracomment>
+        <translation>%1 has the same Kelvo address as %2 (%3).</translation>
     </message>
 </context>
 <context>

@@ -58,15 +58,19 @@ QList<ConfigurationDifference> configurationDifferences(
     return differences;
 }
 
+QString differenceLine(const ConfigurationDifference &difference)
+{
+    //: "Teilnehmer 4, Rufnummer 2: geschrieben 0301234, gelesen 0301243"
+    return QCoreApplication::translate("ConfigurationText", "%1: geschrieben %2, gelesen %3")
+        .arg(ConfigurationText::listedName(difference.entry, difference.field),
+            ConfigurationText::quoted(difference.written),
+            ConfigurationText::quoted(difference.read));
+}
+
 QStringList differenceLines(const QList<ConfigurationDifference> &differences)
 {
     QStringList lines;
-    for (const ConfigurationDifference &difference : differences) {
-        //: "Teilnehmer 4, Rufnummer 2: geschrieben 0301234, gelesen 0301243"
-        lines << QCoreApplication::translate("ConfigurationText", "%1: geschrieben %2, gelesen %3")
-                     .arg(ConfigurationText::listedName(difference.entry, difference.field),
-                         ConfigurationText::quoted(difference.written),
-                         ConfigurationText::quoted(difference.read));
-    }
+    for (const ConfigurationDifference &difference : differences)
+        lines << differenceLine(difference);
     return ConfigurationText::limited(lines);
 }

@@ -24,6 +24,7 @@ struct ConfigurationDifference
 QList<ConfigurationDifference> configurationDifferences(
     const Configuration &written, const Configuration &read);
 
-// "Teilnehmer 4, Rufnummer 2: geschrieben 0301234, gelesen 0301243", one line
-// each, limited for a message box.
+// "Teilnehmer 4, Rufnummer 2: geschrieben 0301234, gelesen 0301243".
+QString differenceLine(const ConfigurationDifference &difference);
+// One line each, limited for a message box.
 QStringList differenceLines(const QList<ConfigurationDifference> &differences);

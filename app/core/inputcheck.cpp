@@ -97,14 +97,18 @@ bool ValueProblem::operator==(const ValueProblem &other) const
     return entry == other.entry && field == other.field && text == other.text;
 }
 
+QString valueProblemLine(const ValueProblem &problem)
+{
+    //: "Teilnehmer 4, Rufnummer 1: 12a4"
+    return QCoreApplication::translate("ConfigurationText", "%1: %2")
+        .arg(ConfigurationText::listedName(problem.entry, problem.field),
+            ConfigurationText::quoted(problem.text));
+}
+
 QStringList valueProblemLines(const QList<ValueProblem> &problems)
 {
     QStringList lines;
-    for (const ValueProblem &problem : problems) {
-        //: "Teilnehmer 4, Rufnummer 1: 12a4"
-        lines << QCoreApplication::translate("ConfigurationText", "%1: %2")
-                     .arg(ConfigurationText::listedName(problem.entry, problem.field),
-                         ConfigurationText::quoted(problem.text));
-    }
+    for (const ValueProblem &problem : problems)
+        lines << valueProblemLine(problem);
     return ConfigurationText::limited(lines);
 }

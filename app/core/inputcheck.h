@@ -61,5 +61,7 @@ struct ValueProblem
     bool operator==(const ValueProblem &other) const;
 };
 
-// "Teilnehmer 4, Rufnummer 1: 12a4", one line each, limited for a message box.
+// "Teilnehmer 4, Rufnummer 1: 12a4".
+QString valueProblemLine(const ValueProblem &problem);
+// One line each, limited for a message box.
 QStringList valueProblemLines(const QList<ValueProblem> &problems);

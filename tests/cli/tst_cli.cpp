@@ -1,0 +1,248 @@
+// vxconfig-cli end to end: the program in a child process, as a script runs
+// it, against the simulator; and its import beside the window's.
+
+#include "mainwindow.h"
+#include "modalanswerer.h"
+#include "namedchild.h"
+#include "vxsimprocess.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// Every run ends within this, also against a silent adapter.
+constexpr int RunLimitMs = 5000;
+
+// Values of every kind for attendee 4 and the times 70 and 25; the rest
+// stays as it is.
+const QByteArray GoodFile = "<!DOCTYPE Vx-Configuration><Vx-Configuration><General>"
+                            "<MaxCallTime>46</MaxCallTime><CallRedirectTime>19</CallRedirectTime>"
+                            "</General><Attendee4><CallNumber1>44</CallNumber1>"
+                            "<CallNumber2>0301</CallNumber2><BusAddress>12D</BusAddress>"
+                            "<StatusByte>21</StatusByte></Attendee4></Vx-Configuration>";
+
+struct Outcome
+{
+    int code = -1; // -1: crashed or still running at the limit
+    QString out, err;
+};
+
+QByteArray contents(const QString &fileName)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void writeVerifyRead_data();
+    void writeVerifyRead();
+    void refusals_data();
+    void refusals();
+    void importMatchesWindow();
+    void sheetWithoutDisplay();
+
+private:
+    Outcome run(const QStringList &arguments, const QByteArray &input = {});
+    QString path(const QString &name) const { return dir.filePath(name); }
+    // The file's path; a file that could not be written fails the run that reads it.
+    QString put(const QString &name, const QByteArray &data) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::WriteOnly) && file.write(data) == data.size() ? file.fileName()
+                                                                                  : QString();
+    }
+
+    QTemporaryDir dir;
+    QProcessEnvironment environment;
+};
+
+void TestCli::init()
+{
+    environment = QProcessEnvironment::systemEnvironment();
+    // Backups go to the temporary folder; no password from the caller's shell.
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), path(QStringLiteral("data")));
+    environment.remove(QStringLiteral("VXCONFIG_PASSWORD"));
+}
+
+Outcome TestCli::run(const QStringList &arguments, const QByteArray &input)
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QDir::current().absoluteFilePath(QStringLiteral("vxconfig-cli")), arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    Outcome outcome;
+    if (process.waitForFinished(RunLimitMs) && process.exitStatus() == QProcess::NormalExit)
+        outcome.code = process.exitCode();
+    outcome.out = QString::fromUtf8(process.readAllStandardOutput());
+    outcome.err = QString::fromUtf8(process.readAllStandardError());
+    return outcome;
+}
+
+void TestCli::writeVerifyRead_data()
+{
+    QTest::addColumn<QStringList>("simulator");
+    QTest::addColumn<QString>("callNumber2"); // as the adapter keeps it
+    QTest::addColumn<QString>("differences");
+
+    QTest::newRow("stored as written") << QStringList() << "0301" << QString();
+    QTest::newRow("stored wrongly")
+        << QStringList { "--corrupt", "4:callnumber2" } << "0302"
+        << "Teilnehmer 4, Rufnummer 2: geschrieben 0301, gelesen 0302\n";
+}
+
+void TestCli::writeVerifyRead()
+{
+    QFETCH(QStringList, simulator);
+    QFETCH(QString, callNumber2);
+    QFETCH(QString, differences);
+    const int verdict = differences.isEmpty() ? 0 : 1;
+    const QString in = put(QStringLiteral("in.tml"), GoodFile);
+    VxSimProcess sim;
+    QVERIFY(sim.start(simulator));
+    const QStringList port { "--port", sim.portName() };
+    QDir(path(QStringLiteral("data"))).removeRecursively();
+
+    // Backup first, the verify after: its differences are the result.
+    const Outcome written = run(QStringList { "write", "--password", "1234", in } + port);
+    QCOMPARE(written.code, verdict);
+    QCOMPARE(written.out, differences);
+    QDir backups(path(QStringLiteral("data/vxconfig/backups")));
+    const QStringList saved = backups.entryList({ "*.tml" });
+    QCOMPARE(saved.size(), 1);
+    // What the adapter held before: the factory's 60 and 30.
+    QVERIFY(contents(backups.filePath(saved[0])).contains("<MaxCallTime>3c</MaxCallTime>"));
+
+    // Password from standard input, then from the environment; what the adapter keeps.
+    const Outcome verified = run(QStringList { "verify", "--password", "-", in } + port, "1234\n");
+    QCOMPARE(verified.code, verdict);
+    QCOMPARE(verified.out, differences);
+    environment.insert(QStringLiteral("VXCONFIG_PASSWORD"), QStringLiteral("1234"));
+    const QString out = path(QStringLiteral("out.tml"));
+    const Outcome read = run(QStringList { "read", "--quiet", out } + port);
+    QCOMPARE(read.code, 0);
+    QCOMPARE(read.err, QString());
+    const QByteArray file = contents(out);
+    QVERIFY(file.contains("<MaxCallTime>46</MaxCallTime>"));
+    QVERIFY(file.contains("<CallNumber2>" + callNumber2.toLatin1() + "</CallNumber2>"));
+    QVERIFY(file.contains("<BusAddress>D12</BusAddress>"));
+}
+
+void TestCli::refusals_data()
+{
+    QTest::addColumn<QStringList>("simulator"); // empty: nothing on the port
+    QTest::addColumn<QStringList>("arguments"); // the port and the file follow
+    QTest::addColumn<QByteArrayList>("edit"); // of the good file: from, to
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("message");
+
+    const QStringList sim { "-v" };
+    const QStringList verify { "verify", "--password", "1234" };
+    const QStringList write { "write", "--password", "1234" };
+    const QByteArrayList asIs;
+    QTest::newRow("wrong password")
+        << (sim + QStringList { "--password", "4711" }) << verify << asIs << 4
+        << "Der VX-Adapter hat das Passwort nicht angenommen.";
+    QTest::newRow("silent adapter")
+        << (sim + QStringList { "--silent-after", "0" }) << verify << asIs << 5
+        << "Der VX-Adapter antwortet nicht (gewartet wurde auf: Login).";
+    // Login and both times answered, then silence: no backup, so no write.
+    QTest::newRow("silent before the backup is complete")
+        << (sim + QStringList { "--silent-after", "3" }) << write << asIs << 5
+        << "gewartet wurde auf: Rufnummer 1 von Master).\nOhne Sicherung wird nicht geschrieben";
+    QTest::newRow("request refused")
+        << (sim + QStringList { "--nak-every", "2" }) << verify << asIs << 6
+        << "Der VX-Adapter hat Maximale Zeit der Rufsignalisierung abgelehnt.";
+    QTest::newRow("no such port") << QStringList() << verify << asIs << 3
+                                  << "Die serielle Schnittstelle /dev/vx-none konnte nicht";
+    QTest::newRow("no XML") << sim << write << QByteArrayList { "<", "[" } << 2
+                            << "konnte nicht gelesen werden.";
+    QTest::newRow("value the adapter cannot take")
+        << sim << write << QByteArrayList { ">44<", ">4a<" } << 2
+        << "nicht übernehmen:\n  Teilnehmer 4, Rufnummer 1: 4a\n";
+    QTest::newRow("times too close")
+        << sim << write << QByteArrayList { ">46<", ">1a<" } << 2
+        << "Die maximale Zeit der Rufsignalisierung (26) muss um mindestens 2 größer sein als "
+           "die Zeit bis zur Rufweiterschaltung (25).";
+    QTest::newRow("address missing") << sim << write << QByteArrayList { ">12D<", "><" } << 2
+                                     << "Bei Teilnehmer 4 fehlt die Kelvo-Adresse.";
+}
+
+void TestCli::refusals()
+{
+    QFETCH(QStringList, simulator);
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArrayList, edit);
+    QFETCH(int, code);
+    QFETCH(QString, message);
+    QByteArray file = GoodFile;
+    if (!edit.isEmpty())
+        file.replace(edit[0], edit[1]);
+    const QString in = put(QStringLiteral("refused.tml"), file);
+    VxSimProcess sim;
+    QVERIFY(simulator.isEmpty() || sim.start(simulator));
+    const QString port = simulator.isEmpty() ? QStringLiteral("/dev/vx-none") : sim.portName();
+
+    const Outcome outcome = run(arguments << "--port" << port << in);
+    QCOMPARE(outcome.code, code);
+    QVERIFY2(outcome.err.contains(message), qPrintable(outcome.err));
+    QCOMPARE(outcome.out, QString());
+    if (code == 2) {
+        // Stopped, the simulator has logged every frame it got.
+        QVERIFY(sim.stop());
+        QVERIFY(!sim.standardError().contains("vxsim: rx"));
+    }
+}
+
+void TestCli::importMatchesWindow()
+{
+    const QString legacy = qEnvironmentVariable("VX_TEST_DATA") + QStringLiteral("/example.cvx");
+    const QString byTool = path(QStringLiteral("tool.tml"));
+    const QString byWindow = path(QStringLiteral("window.tml"));
+    QCOMPARE(run({ "import", legacy, byTool }).code, 0);
+
+    // The window opens the simulator's port, not whatever the machine has.
+    VxSimProcess sim;
+    QVERIFY(sim.start());
+    qputenv("VXCONFIG_PORTS", sim.portName().toLocal8Bit());
+    // Boxes get OK; the file dialogs get their names typed in.
+    ModalAnswerer answerer(QMessageBox::Ok, [&](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        QVERIFY(dialog && QTest::qWaitForWindowActive(dialog));
+        auto *name = child<QLineEdit>(*dialog, "fileNameEdit");
+        QTest::keyClicks(name, dialog->acceptMode() == QFileDialog::AcceptOpen ? legacy : byWindow);
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    MainWindow window;
+    child<QAction>(window, "actionAlteEinstellungen_importieren")->trigger();
+    child<QAction>(window, "actionEinstellungen_exportieren")->trigger();
+    QVERIFY(contents(byTool).contains("<CallNumber1>204</CallNumber1>"));
+    QCOMPARE(contents(byTool), contents(byWindow));
+}
+
+void TestCli::sheetWithoutDisplay()
+{
+    const QString in = put(QStringLiteral("sheet.tml"), GoodFile);
+    const QString pdf = path(QStringLiteral("sheet.pdf"));
+    for (const char *name : { "QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY" })
+        environment.remove(QLatin1String(name));
+
+    const Outcome outcome = run({ "sheet", in, pdf });
+    QCOMPARE(outcome.code, 0);
+    QVERIFY(contents(pdf).startsWith("%PDF-"));
+}
+
+QTEST_MAIN(TestCli)
+#include "tst_cli.moc"

@@ -28,6 +28,21 @@ byte Frame::at(int index) const
     return index >= 0 && index < payload.size() ? byte(payload.at(index)) : byte(0);
 }
 
+bool Frame::isRequest() const
+{
+    switch (command) {
+    case LinkCommand::ReadMasterPassword:
+    case LinkCommand::ReadCallNumber:
+    case LinkCommand::ReadCallRedirectTime:
+    case LinkCommand::ReadMaxCallTime:
+    case LinkCommand::ReadStatusByte:
+    case LinkCommand::ReadBusAddress:
+        return true;
+    default:
+        return false;
+    }
+}
+
 QByteArray Frame::toWire() const
 {
     CommunicationPackage package;

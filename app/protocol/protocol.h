@@ -52,6 +52,9 @@ struct Frame
     {
         return command == LinkCommand::Acknowledge || command == LinkCommand::NoAcknowledge;
     }
+    // A request for a value, which the adapter answers with a frame of the
+    // same code rather than an acknowledgement.
+    bool isRequest() const;
     // On the wire: start byte, length, command, payload, checksum, escaped.
     QByteArray toWire() const;
 

@@ -4,21 +4,6 @@
 
 namespace {
 
-bool isRequest(byte command)
-{
-    switch (command) {
-    case LinkCommand::ReadMasterPassword:
-    case LinkCommand::ReadCallNumber:
-    case LinkCommand::ReadCallRedirectTime:
-    case LinkCommand::ReadMaxCallTime:
-    case LinkCommand::ReadStatusByte:
-    case LinkCommand::ReadBusAddress:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // The payload bytes of a request that its answer repeats: entry and slot of a
 // call number, the entry of a status byte or bus address.
 int namingBytes(byte request)
@@ -103,7 +88,7 @@ bool Exchange::isAnswerTo(const Frame &request, const Frame &answer)
 {
     if (answer.command == LinkCommand::NoAcknowledge)
         return true;
-    if (!isRequest(request.command))
+    if (!request.isRequest())
         return answer.command == LinkCommand::Acknowledge;
     const int naming = namingBytes(request.command);
     return answer.command == request.command && answer.payload.size() >= naming

@@ -133,6 +133,7 @@ private:
     bool confirmWithoutBackup(int why, const QString &what);
 
     // --- files unit ---
+    void openConfiguration(const QString &caption, const QString &folder);
     void applyFile(const SettingsFileContents &contents, const QString &fileName);
     bool saveTo(const QString &fileName);
     void showImportFailed();

@@ -46,10 +46,20 @@ bool MainWindow::saveTo(const QString &name)
 
 void MainWindow::serializeImportData()
 {
+    openConfiguration(tr("Datei laden"), QDir::currentPath());
+}
+
+void MainWindow::restoreBackup()
+{
+    openConfiguration(tr("Sicherung wiederherstellen"), BackupStore::directory());
+}
+
+void MainWindow::openConfiguration(const QString &caption, const QString &folder)
+{
     if (raiseRunningDialog(Run::None) || !maySetAside())
         return;
-    const QString name = QFileDialog::getOpenFileName(
-        this, tr("Datei laden"), QDir::currentPath(), tr("Vx-Configuration (*.tml)"));
+    const QString name
+        = QFileDialog::getOpenFileName(this, caption, folder, tr("Vx-Configuration (*.tml)"));
     if (name.isEmpty())
         return;
     // Read whole before anything changes, so a broken file leaves the screen as it was.
@@ -78,22 +88,6 @@ void MainWindow::serializeImportOldData()
     applyFile(*contents, QString());
     savedConfiguration = Configuration();
     configurationEdited();
-}
-
-void MainWindow::restoreBackup()
-{
-    if (raiseRunningDialog(Run::None) || !maySetAside())
-        return;
-    const QString name = QFileDialog::getOpenFileName(this, tr("Sicherung wiederherstellen"),
-        BackupStore::directory(), tr("Vx-Configuration (*.tml)"));
-    if (name.isEmpty())
-        return;
-    const std::optional<SettingsFileContents> contents = ConfigurationXml::load(name);
-    if (!contents) {
-        showImportFailed();
-        return;
-    }
-    applyFile(*contents, name);
 }
 
 void MainWindow::applyFile(const SettingsFileContents &contents, const QString &name)

@@ -59,15 +59,11 @@ std::optional<Reply> SimulatedAdapter::handle(byte command, const QByteArray &pa
         m_state.clearConfiguration();
         m_changed = true;
         return Ack;
-    case LinkCommand::ReadMasterPassword:
-    case LinkCommand::ReadCallNumber:
-    case LinkCommand::ReadCallRedirectTime:
-    case LinkCommand::ReadMaxCallTime:
-    case LinkCommand::ReadStatusByte:
-    case LinkCommand::ReadBusAddress:
-        return m_loggedIn ? read(command, payload) : Nak;
     default:
-        return m_loggedIn ? configure(command, payload) : Nak;
+        if (!m_loggedIn)
+            return Nak;
+        return Frame { command, payload }.isRequest() ? read(command, payload)
+                                                      : configure(command, payload);
     }
 }
 

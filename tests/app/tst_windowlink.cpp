@@ -55,12 +55,8 @@ private slots:
     void init();
     void cleanup();
 
-    void passwordOfWrongLengthSendsNothing_data();
-    void passwordOfWrongLengthSendsNothing();
-    void loginAnswered_data();
-    void loginAnswered();
-    void logoutAnswered_data();
-    void logoutAnswered();
+    void loginAndLogout_data();
+    void loginAndLogout();
     void passwordChangeAnswered_data();
     void passwordChangeAnswered();
     void resetClearsOnlyWhenAcknowledged_data();
@@ -114,94 +110,65 @@ void TestWindowLink::expectNothingSent(MainWindow &window)
     QCOMPARE(peer->takeFrames().first(), logout);
 }
 
-void TestWindowLink::passwordOfWrongLengthSendsNothing_data()
+void TestWindowLink::loginAndLogout_data()
 {
-    QTest::addColumn<QString>("typed");
-    QTest::newRow("empty") << "";
-    QTest::newRow("three digits") << "123";
-    QTest::newRow("letters refused by the field") << "12ab";
-}
-
-void TestWindowLink::passwordOfWrongLengthSendsNothing()
-{
-    QFETCH(QString, typed);
-    MainWindow window;
-    QTest::keyClicks(child<QLineEdit>(window, "passwordEdit"), typed);
-
-    ModalAnswerer answerer;
-    click(window, "buttonLogin");
-    QCOMPARE(answerer.titles(), QStringList { QStringLiteral("Passwort") });
-    QCOMPARE(
-        answerer.seen[0].text, QStringLiteral("Kein Passwort oder zu kurzes Passwort eingegeben."));
-    QVERIFY(!looksLoggedIn(window));
-    // The first frame the adapter sees is the next, proper login.
-    logIn(window);
-}
-
-void TestWindowLink::loginAnswered_data()
-{
+    QTest::addColumn<bool>("loggedInBefore");
     QTest::addColumn<QString>("password");
-    QTest::addColumn<QByteArray>("digits");
+    QTest::addColumn<QByteArray>("sent"); // empty: nothing
     QTest::addColumn<bool>("ack");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<bool>("loggedInAfter");
 
-    QTest::newRow("accepted") << "1234" << QByteArray("\x01\x02\x03\x04", 4) << true;
-    QTest::newRow("zero travels as ten") << "1090" << QByteArray("\x01\x0a\x09\x0a", 4) << true;
-    QTest::newRow("refused") << "9999" << QByteArray("\x09\x09\x09\x09", 4) << false;
+    const QByteArray none;
+    QTest::newRow("short password") << false << "123" << none << false << "Passwort" << false;
+    QTest::newRow("letters refused by the field")
+        << false << "12ab" << none << false << "Passwort" << false;
+    QTest::newRow("accepted") << false << "1234" << QByteArray("\x01\x02\x03\x04", 4) << true << ""
+                              << true;
+    QTest::newRow("zero travels as ten")
+        << false << "1090" << QByteArray("\x01\x0a\x09\x0a", 4) << true << "" << true;
+    QTest::newRow("refused, then a logout")
+        << false << "9999" << QByteArray("\x09\x09\x09\x09", 4) << false << "Login" << false;
+    QTest::newRow("logout accepted") << true << "" << QByteArray() << true << "" << false;
+    QTest::newRow("logout refused") << true << "" << QByteArray() << false << "" << true;
 }
 
-void TestWindowLink::loginAnswered()
+void TestWindowLink::loginAndLogout()
 {
+    QFETCH(bool, loggedInBefore);
     QFETCH(QString, password);
-    QFETCH(QByteArray, digits);
+    QFETCH(QByteArray, sent);
     QFETCH(bool, ack);
+    QFETCH(QString, box);
+    QFETCH(bool, loggedInAfter);
 
     MainWindow window;
-    QTest::keyClicks(child<QLineEdit>(window, "passwordEdit"), password);
-    click(window, "buttonLogin");
-    QVERIFY(peer->waitForFrames(1));
-    QCOMPARE(peer->takeFrames(), (QList<Frame> { { 0x00, digits } }));
-    // Nothing changes until the adapter answers.
-    QVERIFY(!looksLoggedIn(window));
+    if (loggedInBefore)
+        logIn(window);
+    else
+        QTest::keyClicks(child<QLineEdit>(window, "passwordEdit"), password);
 
     ModalAnswerer answerer;
-    ack ? peer->sendAck() : peer->sendNak();
-    if (ack) {
-        QTRY_VERIFY(window.isLoggedIn());
-        QVERIFY(looksLoggedIn(window));
-        QVERIFY(answerer.seen.isEmpty());
+    click(window, "buttonLogin");
+    if (!loggedInBefore && sent.isEmpty()) {
+        QCOMPARE(answerer.titles(), QStringList { box });
+        // The first frame the adapter sees is the next, proper login.
+        logIn(window);
         return;
     }
-    // A refused login is reported, then followed by a logout.
     QVERIFY(peer->waitForFrames(1));
-    QCOMPARE(peer->takeFrames(), QList<Frame> { logout });
-    QCOMPARE(answerer.titles(), QStringList { QStringLiteral("Login") });
-    QVERIFY(!window.isLoggedIn());
-    QVERIFY(!looksLoggedIn(window));
-}
+    QCOMPARE(peer->takeFrames(), (QList<Frame> { { 0x00, sent } }));
+    // Nothing changes until the adapter answers.
+    QCOMPARE(looksLoggedIn(window), loggedInBefore);
 
-void TestWindowLink::logoutAnswered_data()
-{
-    QTest::addColumn<bool>("ack");
-    QTest::newRow("accepted") << true;
-    QTest::newRow("refused") << false;
-}
-
-void TestWindowLink::logoutAnswered()
-{
-    QFETCH(bool, ack);
-    MainWindow window;
-    logIn(window);
-
-    click(window, "buttonLogin");
-    QVERIFY(peer->waitForFrames(1));
-    QCOMPARE(peer->takeFrames(), QList<Frame> { logout });
-    QVERIFY(looksLoggedIn(window));
-
-    ModalAnswerer answerer;
     ack ? peer->sendAck() : peer->sendNak();
-    QTRY_COMPARE(looksLoggedIn(window), !ack);
-    QCOMPARE(window.isLoggedIn(), !ack);
-    QVERIFY(answerer.seen.isEmpty());
+    if (box == QLatin1String("Login")) {
+        QVERIFY(peer->waitForFrames(1));
+        QCOMPARE(peer->takeFrames(), QList<Frame> { logout });
+    }
+    QTRY_COMPARE(looksLoggedIn(window), loggedInAfter);
+    QCOMPARE(window.isLoggedIn(), loggedInAfter);
+    QCOMPARE(answerer.titles(), box.isEmpty() ? QStringList() : QStringList { box });
 }
 
 void TestWindowLink::passwordChangeAnswered_data()

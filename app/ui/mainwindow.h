@@ -91,6 +91,9 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // How long a confirmation stays in the status bar.
+    static constexpr int StatusMessageMs = 5000;
+
     // The run a progress dialog belongs to; one at a time.
     enum class Run { None, Read, Write, Reset };
 
@@ -129,11 +132,11 @@ private:
     void runFailed(bool refused, const QString &what);
     void showVerifyResult(const Configuration &written, const Configuration &read);
     void closeProgressDialog();
-    bool saveBackup(const Configuration &adapter);
-    bool confirmWithoutBackup(int why, const QString &what);
 
     // --- files unit ---
     void openConfiguration(const QString &caption, const QString &folder);
+    bool saveBackup(const Configuration &adapter);
+    bool confirmWithoutBackup(int why, const QString &what);
     void applyFile(const SettingsFileContents &contents, const QString &fileName);
     bool saveTo(const QString &fileName);
     void showImportFailed();

@@ -7,6 +7,7 @@
 #include "backupstore.h"
 #include "configurationxml.h"
 #include "legacysettings.h"
+#include "safetransfer.h"
 #include "sitesheet.h"
 
 #include <QDir>
@@ -14,12 +15,6 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QStatusBar>
-
-namespace {
-
-constexpr int StatusMessageMs = 5000;
-
-} // namespace
 
 void MainWindow::serializeExportData()
 {
@@ -111,6 +106,41 @@ void MainWindow::applyFile(const SettingsFileContents &contents, const QString &
 void MainWindow::showImportFailed()
 {
     QMessageBox::information(this, tr("Importieren"), messageImportFailed);
+}
+
+bool MainWindow::saveBackup(const Configuration &adapter)
+{
+    QString error;
+    const QString path = BackupStore::save(adapter, &error);
+    if (path.isEmpty()) {
+        backupError = error;
+        return false;
+    }
+    statusBar()->showMessage(tr("Sicherung gespeichert: %1").arg(path), StatusMessageMs);
+    return true;
+}
+
+bool MainWindow::confirmWithoutBackup(int why, const QString &what)
+{
+    QString reason;
+    switch (why) {
+    case SafeTransfer::BackupRefused:
+        reason = tr("Der VX-Adapter hat das Lesen verweigert (%1).").arg(what);
+        break;
+    case SafeTransfer::BackupNotAnswered:
+        reason = tr("Der VX-Adapter antwortet nicht (gewartet wurde auf: %1).").arg(what);
+        break;
+    default:
+        reason = tr("Die Sicherung konnte nicht gespeichert werden (%1).").arg(backupError);
+        break;
+    }
+    const QString question
+        = run == Run::Reset ? tr("Ohne Sicherung zurücksetzen?") : tr("Ohne Sicherung schreiben?");
+    return QMessageBox::question(this, tr("Sicherung"),
+               tr("Die Konfiguration des VX-Adapters konnte nicht gesichert werden.")
+                   + QLatin1Char('\n') + reason + QLatin1String("\n\n") + question,
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes;
 }
 
 void MainWindow::printSheet()

@@ -5,7 +5,6 @@
 #include "ui_mainwindow.h"
 
 #include "attendeewidget.h"
-#include "backupstore.h"
 #include "configurationdiff.h"
 #include "configurationtext.h"
 #include "inputcheck.h"
@@ -18,8 +17,6 @@
 #include <QStatusBar>
 
 namespace {
-
-constexpr int StatusMessageMs = 5000;
 
 // The switches outlive the program.
 QSettings switchSettings()
@@ -247,41 +244,6 @@ void MainWindow::showVerifyResult(const Configuration &written, const Configurat
     QMessageBox::warning(this, tr("Prüfung"),
         tr("Der VX-Adapter hat nicht alles so gespeichert, wie es geschrieben wurde:")
             + QLatin1String("\n\n") + differenceLines(differences).join(QLatin1Char('\n')));
-}
-
-bool MainWindow::saveBackup(const Configuration &adapter)
-{
-    QString error;
-    const QString path = BackupStore::save(adapter, &error);
-    if (path.isEmpty()) {
-        backupError = error;
-        return false;
-    }
-    statusBar()->showMessage(tr("Sicherung gespeichert: %1").arg(path), StatusMessageMs);
-    return true;
-}
-
-bool MainWindow::confirmWithoutBackup(int why, const QString &what)
-{
-    QString reason;
-    switch (why) {
-    case SafeTransfer::BackupRefused:
-        reason = tr("Der VX-Adapter hat das Lesen verweigert (%1).").arg(what);
-        break;
-    case SafeTransfer::BackupNotAnswered:
-        reason = tr("Der VX-Adapter antwortet nicht (gewartet wurde auf: %1).").arg(what);
-        break;
-    default:
-        reason = tr("Die Sicherung konnte nicht gespeichert werden (%1).").arg(backupError);
-        break;
-    }
-    const QString question
-        = run == Run::Reset ? tr("Ohne Sicherung zurücksetzen?") : tr("Ohne Sicherung schreiben?");
-    return QMessageBox::question(this, tr("Sicherung"),
-               tr("Die Konfiguration des VX-Adapters konnte nicht gesichert werden.")
-                   + QLatin1Char('\n') + reason + QLatin1String("\n\n") + question,
-               QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-        == QMessageBox::Yes;
 }
 
 bool MainWindow::validateAttendees()

@@ -31,24 +31,20 @@ void MainWindow::setupTransfer()
     transfer = new SafeTransfer(
         exchange, session, [this] { return configuration(); }, this);
 
-    const struct
-    {
-        QAction *action;
-        const char *key;
-        void (SafeTransfer::*enable)(bool);
-    } switches[] = {
-        { ui->actionBackupBeforeWrite, "backupBeforeWrite", &SafeTransfer::setBackupEnabled },
-        { ui->actionVerifyAfterWrite, "verifyAfterWrite", &SafeTransfer::setVerifyEnabled },
-    };
-    for (const auto &s : switches) {
-        const bool on = switchSettings().value(QLatin1String(s.key), true).toBool();
-        s.action->setChecked(on);
-        (transfer->*s.enable)(on);
-        connect(s.action, &QAction::toggled, this, [this, s](bool checked) {
-            switchSettings().setValue(QLatin1String(s.key), checked);
-            (transfer->*s.enable)(checked);
+    // Each switch as last left, and remembered when changed.
+    const auto remember = [this](QAction *action, const QString &key, auto apply) {
+        const bool on = switchSettings().value(key, true).toBool();
+        action->setChecked(on);
+        apply(on);
+        connect(action, &QAction::toggled, this, [key, apply](bool checked) {
+            switchSettings().setValue(key, checked);
+            apply(checked);
         });
-    }
+    };
+    remember(ui->actionBackupBeforeWrite, QStringLiteral("backupBeforeWrite"),
+        [this](bool on) { transfer->setBackupEnabled(on); });
+    remember(ui->actionVerifyAfterWrite, QStringLiteral("verifyAfterWrite"),
+        [this](bool on) { transfer->setVerifyEnabled(on); });
 
     transfer->setSaveBackup([this](const Configuration &adapter) { return saveBackup(adapter); });
     transfer->setConfirmWithoutBackup([this](SafeTransfer::BackupFailure why, const QString &what) {

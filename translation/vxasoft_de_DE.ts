@@ -106,6 +106,10 @@
         <source>Teilnehmer %1</source>
         <translation>Teilnehmer %1</translation>
     </message>
+    <message>
+        <source>Optionen: %1</source>
+        <translation>Optionen: %1</translation>
+    </message>
 </context>
 <context>
     <name>CliTool</name>
@@ -280,6 +284,79 @@
     </message>
 </context>
 <context>
+    <name>ConfigurationText</name>
+    <message>
+        <source>Master</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>Teilnehmer %1</source>
+        <translation>Teilnehmer %1</translation>
+    </message>
+    <message>
+        <source>Maximale Zeit der Rufsignalisierung</source>
+        <translation>Maximale Zeit der Rufsignalisierung</translation>
+    </message>
+    <message>
+        <source>Zeit bis zur Rufweiterschaltung</source>
+        <translation>Zeit bis zur Rufweiterschaltung</translation>
+    </message>
+    <message>
+        <source>Rufnummer 1</source>
+        <translation>Rufnummer 1</translation>
+    </message>
+    <message>
+        <source>Rufnummer 2</source>
+        <translation>Rufnummer 2</translation>
+    </message>
+    <message>
+        <source>Optionen</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Kelvo-Adresse</source>
+        <translation>Kelvo-Adresse</translation>
+    </message>
+    <message>
+        <source>%1 von %2</source>
+        <extracomment>&quot;Rufnummer 2 von Teilnehmer 4&quot;</extracomment>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>&quot;Teilnehmer 4, Rufnummer 2&quot;</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>(leer)</source>
+        <translation>(leer)</translation>
+    </message>
+    <message numerus="yes">
+        <source>… und %n weitere</source>
+        <translation>
+            <numerusform>… und %n weitere</numerusform>
+            <numerusform>… und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: geschrieben %2, gelesen %3</source>
+        <extracomment>&quot;Teilnehmer 4, Rufnummer 2: geschrieben 0301234, gelesen 0301243&quot;</extracomment>
+        <translation>%1: geschrieben %2, gelesen %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>&quot;Teilnehmer 4, Rufnummer 1: 12a4&quot;</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationXml</name>
+    <message>
+        <source>Das Ziel ist keine gewöhnliche Datei.</source>
+        <translation>Das Ziel ist keine gewöhnliche Datei.</translation>
+    </message>
+</context>
+<context>
     <name>DiagnosticWidget</name>
     <message>
         <source>VX-Adapter Diagnose</source>
@@ -287,7 +364,7 @@
     </message>
     <message>
         <source>Verlauf löschen</source>
-        <translation>Verlauf löschen</translation>
+        <translation>&amp;Verlauf löschen</translation>
     </message>
 </context>
 <context>
@@ -315,6 +392,25 @@
     </message>
 </context>
 <context>
+    <name>LoginSession</name>
+    <message>
+        <source>Login</source>
+        <translation>Login</translation>
+    </message>
+    <message>
+        <source>Logout</source>
+        <translation>Logout</translation>
+    </message>
+    <message>
+        <source>Neues Masterpasswort</source>
+        <translation>Neues Masterpasswort</translation>
+    </message>
+    <message>
+        <source>Zurücksetzen des VX-Adapters</source>
+        <translation>Zurücksetzen des VX-Adapters</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>VX-Adapter Software</source>
@@ -322,35 +418,35 @@
     </message>
     <message>
         <source>Einstellungen öffnen...</source>
-        <translation>Einstellungen öffnen...</translation>
+        <translation>&amp;Einstellungen öffnen...</translation>
     </message>
     <message>
         <source>Einstellungen speichern...</source>
-        <translation>Einstellungen speichern...</translation>
+        <translation>Einstellungen &amp;speichern...</translation>
     </message>
     <message>
         <source>Alte Einstellung importieren...</source>
-        <translation>Alte Einstellung importieren...</translation>
+        <translation>&amp;Alte Einstellung importieren...</translation>
     </message>
     <message>
         <source>Beenden</source>
-        <translation>Beenden</translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Masterpasswort ändern...</source>
-        <translation>Masterpasswort ändern...</translation>
+        <translation>&amp;Masterpasswort ändern...</translation>
     </message>
     <message>
         <source>Zurücksetzen...</source>
-        <translation>Zurücksetzen...</translation>
+        <translation>&amp;Zurücksetzen...</translation>
     </message>
     <message>
         <source>Deutsch</source>
-        <translation>Deutsch</translation>
+        <translation>&amp;Deutsch</translation>
     </message>
     <message>
         <source>Englisch</source>
-        <translation>Englisch</translation>
+        <translation>&amp;Englisch</translation>
     </message>
     <message>
         <source>Masterpasswort</source>
@@ -366,39 +462,39 @@
     </message>
     <message>
         <source>Schnittstelle</source>
-        <translation>Schnittstelle</translation>
+        <translation>Sch&amp;nittstelle</translation>
     </message>
     <message>
         <source>Maximale Zeit der Rufsignalisierung</source>
-        <translation>Maximale Zeit der Rufsignalisierung</translation>
+        <translation>Maximale &amp;Zeit der Rufsignalisierung</translation>
     </message>
     <message>
         <source>Zeit bis zur Rufweiterschaltung</source>
-        <translation>Zeit bis zur Rufweiterschaltung</translation>
+        <translation>Zeit bis zur &amp;Rufweiterschaltung</translation>
     </message>
     <message>
         <source>Wahl ohne warten</source>
-        <translation>Wahl ohne warten</translation>
+        <translation>&amp;Wahl ohne warten</translation>
     </message>
     <message>
         <source>Lesen</source>
-        <translation>Lesen</translation>
+        <translation>&amp;Lesen</translation>
     </message>
     <message>
         <source>Schreiben</source>
-        <translation>Schreiben</translation>
+        <translation>&amp;Schreiben</translation>
     </message>
     <message>
         <source>Datei</source>
-        <translation>Datei</translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>VX-Adapter</source>
-        <translation>VX-Adapter</translation>
+        <translation>V&amp;X-Adapter</translation>
     </message>
     <message>
         <source>Sprache</source>
-        <translation>Sprache</translation>
+        <translation>S&amp;prache</translation>
     </message>
     <message>
         <source>Bei einem Teilnehmer wurde keine Kelvo-Adresse eingetragen.</source>
@@ -481,10 +577,6 @@ wurde unterbrochen (%2).</translation>
         <translation>Eingeloggt</translation>
     </message>
     <message>
-        <source>Logout</source>
-        <translation>Logout</translation>
-    </message>
-    <message>
         <source>Passwort</source>
         <translation>Passwort</translation>
     </message>
@@ -549,10 +641,6 @@ wurde unterbrochen (%2).</translation>
         <translation>Vx-Configuration (*.tml)</translation>
     </message>
     <message>
-        <source>Die Datei %1 konnte nicht gespeichert werden.</source>
-        <translation>Die Datei %1 konnte nicht gespeichert werden.</translation>
-    </message>
-    <message>
         <source>Datei laden</source>
         <translation>Datei laden</translation>
     </message>
@@ -567,6 +655,195 @@ wurde unterbrochen (%2).</translation>
     <message>
         <source>Importieren</source>
         <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Sicherung wiederherstellen…</source>
+        <translation>Sicherung &amp;wiederherstellen…</translation>
+    </message>
+    <message>
+        <source>Drucken…</source>
+        <translation>&amp;Drucken…</translation>
+    </message>
+    <message>
+        <source>Als PDF exportieren…</source>
+        <translation>Als &amp;PDF exportieren…</translation>
+    </message>
+    <message>
+        <source>Vor dem Schreiben sichern</source>
+        <translation>&amp;Vor dem Schreiben sichern</translation>
+    </message>
+    <message>
+        <source>Nach dem Schreiben prüfen</source>
+        <translation>&amp;Nach dem Schreiben prüfen</translation>
+    </message>
+    <message>
+        <source>unbenannt</source>
+        <translation>unbenannt</translation>
+    </message>
+    <message>
+        <source>Ungesicherte Änderungen</source>
+        <translation>Ungesicherte Änderungen</translation>
+    </message>
+    <message>
+        <source>Die Konfiguration wurde geändert.
+Möchten Sie die Änderungen speichern?</source>
+        <translation>Die Konfiguration wurde geändert.
+Möchten Sie die Änderungen speichern?</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht gespeichert werden:
+%2
+Die Datei ist unverändert.</source>
+        <translation>Die Datei %1 konnte nicht gespeichert werden:
+%2
+Die Datei ist unverändert.</translation>
+    </message>
+    <message>
+        <source>Gespeichert: %1</source>
+        <translation>Gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Sicherung wiederherstellen</source>
+        <translation>Sicherung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Geladen: %1</source>
+        <translation>Geladen: %1</translation>
+    </message>
+    <message>
+        <source>Diese Werte der Datei kann der VX-Adapter nicht übernehmen. Sie stehen unverändert auf dem Bildschirm; korrigieren Sie sie vor dem Schreiben:</source>
+        <translation>Diese Werte der Datei kann der VX-Adapter nicht übernehmen. Sie stehen unverändert auf dem Bildschirm; korrigieren Sie sie vor dem Schreiben:</translation>
+    </message>
+    <message>
+        <source>Als PDF exportieren</source>
+        <translation>Als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>PDF-Dokument (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht geschrieben werden:
+%2</source>
+        <translation>Die Datei %1 konnte nicht geschrieben werden:
+%2</translation>
+    </message>
+    <message>
+        <source>[Unerwartete Antwort des VX-Adapters: %1]
+</source>
+        <translation>[Unerwartete Antwort des VX-Adapters: %1]
+</translation>
+    </message>
+    <message>
+        <source>Ihr Benutzerkonto darf die Schnittstelle nicht benutzen. Lassen Sie es in die Gruppe „dialout“ aufnehmen (sudo adduser $USER dialout) und melden Sie sich danach neu an.</source>
+        <translation>Ihr Benutzerkonto darf die Schnittstelle nicht benutzen. Lassen Sie es in die Gruppe „dialout“ aufnehmen (sudo adduser $USER dialout) und melden Sie sich danach neu an.</translation>
+    </message>
+    <message>
+        <source>Es ist keine serielle Schnittstelle geöffnet.
+Wählen Sie unter „Schnittstelle“ den Anschluss des VX-Adapters.</source>
+        <translation>Es ist keine serielle Schnittstelle geöffnet.
+Wählen Sie unter „Schnittstelle“ den Anschluss des VX-Adapters.</translation>
+    </message>
+    <message>
+        <source>Keine Antwort</source>
+        <translation>Keine Antwort</translation>
+    </message>
+    <message>
+        <source>Der VX-Adapter an der Schnittstelle %1 antwortet nicht.
+Gewartet wurde auf: %2</source>
+        <translation>Der VX-Adapter an der Schnittstelle %1 antwortet nicht.
+Gewartet wurde auf: %2</translation>
+    </message>
+    <message>
+        <source>Zurücksetzen</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Sicherung: %1</source>
+        <translation>Sicherung: %1</translation>
+    </message>
+    <message>
+        <source>Prüfung: %1</source>
+        <translation>Prüfung: %1</translation>
+    </message>
+    <message>
+        <source>Die Konfiguration wurde gelesen.</source>
+        <translation>Die Konfiguration wurde gelesen.</translation>
+    </message>
+    <message>
+        <source>Die Konfiguration wurde geschrieben.</source>
+        <translation>Die Konfiguration wurde geschrieben.</translation>
+    </message>
+    <message>
+        <source>Der VX-Adapter wurde zurückgesetzt.</source>
+        <translation>Der VX-Adapter wurde zurückgesetzt.</translation>
+    </message>
+    <message>
+        <source>Die Konfiguration wurde geschrieben und geprüft.</source>
+        <translation>Die Konfiguration wurde geschrieben und geprüft.</translation>
+    </message>
+    <message>
+        <source>Prüfung</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <source>Der VX-Adapter hat nicht alles so gespeichert, wie es geschrieben wurde:</source>
+        <translation>Der VX-Adapter hat nicht alles so gespeichert, wie es geschrieben wurde:</translation>
+    </message>
+    <message>
+        <source>Sicherung gespeichert: %1</source>
+        <translation>Sicherung gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Der VX-Adapter hat das Lesen verweigert (%1).</source>
+        <translation>Der VX-Adapter hat das Lesen verweigert (%1).</translation>
+    </message>
+    <message>
+        <source>Der VX-Adapter antwortet nicht (gewartet wurde auf: %1).</source>
+        <translation>Der VX-Adapter antwortet nicht (gewartet wurde auf: %1).</translation>
+    </message>
+    <message>
+        <source>Die Sicherung konnte nicht gespeichert werden (%1).</source>
+        <translation>Die Sicherung konnte nicht gespeichert werden (%1).</translation>
+    </message>
+    <message>
+        <source>Ohne Sicherung zurücksetzen?</source>
+        <translation>Ohne Sicherung zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>Ohne Sicherung schreiben?</source>
+        <translation>Ohne Sicherung schreiben?</translation>
+    </message>
+    <message>
+        <source>Sicherung</source>
+        <translation>Sicherung</translation>
+    </message>
+    <message>
+        <source>Die Konfiguration des VX-Adapters konnte nicht gesichert werden.</source>
+        <translation>Die Konfiguration des VX-Adapters konnte nicht gesichert werden.</translation>
+    </message>
+    <message>
+        <source>Die %1 darf nur Ziffern enthalten, höchstens %2.</source>
+        <translation>Die %1 darf nur Ziffern enthalten, höchstens %2.</translation>
+    </message>
+    <message>
+        <source>Die Kelvo-Adresse von %1 lässt sich mit den DIP-Schaltern nicht einstellen: erlaubt sind ein Buchstabe von A bis I und eine Zahl von 1 bis 27, zum Beispiel B12.</source>
+        <translation>Die Kelvo-Adresse von %1 lässt sich mit den DIP-Schaltern nicht einstellen: erlaubt sind ein Buchstabe von A bis I und eine Zahl von 1 bis 27, zum Beispiel B12.</translation>
+    </message>
+    <message>
+        <source>Masterpasswort</source>
+        <comment>label</comment>
+        <translation>&amp;Masterpasswort</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <comment>button</comment>
+        <translation>Log&amp;in</translation>
+    </message>
+    <message>
+        <source>Logout</source>
+        <comment>button</comment>
+        <translation>Log&amp;out</translation>
     </message>
 </context>
 <context>
@@ -612,11 +889,11 @@ wurde unterbrochen (%2).</translation>
     </message>
     <message>
         <source>Passwort</source>
-        <translation>Passwort</translation>
+        <translation>&amp;Passwort</translation>
     </message>
     <message>
         <source>Passwort bestätigen</source>
-        <translation>Passwort bestätigen</translation>
+        <translation>Passwort &amp;bestätigen</translation>
     </message>
 </context>
 <context>
@@ -637,8 +914,8 @@ wurde unterbrochen (%2).</translation>
 <context>
     <name>SerialHelper</name>
     <message>
-        <source>Die Schnittstelle %1 ist nicht mehr erreichbar.</source>
-        <translation>Die Schnittstelle %1 ist nicht mehr erreichbar.</translation>
+        <source>Gerät getrennt</source>
+        <translation>Gerät getrennt</translation>
     </message>
 </context>
 <context>

@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Prüfung</source>
-        <translation>Verifying</translation>
+        <translation>Verification</translation>
     </message>
     <message>
         <source>Lesen</source>
@@ -74,7 +74,7 @@
     </message>
     <message>
         <source>Kelvo-Rufadresse</source>
-        <translation>Kelvo call address</translation>
+        <translation>Bus address</translation>
     </message>
     <message>
         <source>Erweiterte Funktionen
@@ -105,6 +105,10 @@
     <message>
         <source>Teilnehmer %1</source>
         <translation>Attendee %1</translation>
+    </message>
+    <message>
+        <source>Optionen: %1</source>
+        <translation>Options: %1</translation>
     </message>
 </context>
 <context>
@@ -280,6 +284,79 @@
     </message>
 </context>
 <context>
+    <name>ConfigurationText</name>
+    <message>
+        <source>Master</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>Teilnehmer %1</source>
+        <translation>Attendee %1</translation>
+    </message>
+    <message>
+        <source>Maximale Zeit der Rufsignalisierung</source>
+        <translation>Maximum call signalling time</translation>
+    </message>
+    <message>
+        <source>Zeit bis zur Rufweiterschaltung</source>
+        <translation>Time until call forwarding</translation>
+    </message>
+    <message>
+        <source>Rufnummer 1</source>
+        <translation>Call number 1</translation>
+    </message>
+    <message>
+        <source>Rufnummer 2</source>
+        <translation>Call number 2</translation>
+    </message>
+    <message>
+        <source>Optionen</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Kelvo-Adresse</source>
+        <translation>Bus address</translation>
+    </message>
+    <message>
+        <source>%1 von %2</source>
+        <extracomment>&quot;Rufnummer 2 von Teilnehmer 4&quot;</extracomment>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>&quot;Teilnehmer 4, Rufnummer 2&quot;</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>(leer)</source>
+        <translation>(empty)</translation>
+    </message>
+    <message numerus="yes">
+        <source>… und %n weitere</source>
+        <translation>
+            <numerusform>… and %n more</numerusform>
+            <numerusform>… and %n more</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: geschrieben %2, gelesen %3</source>
+        <extracomment>&quot;Teilnehmer 4, Rufnummer 2: geschrieben 0301234, gelesen 0301243&quot;</extracomment>
+        <translation>%1: written %2, read %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>&quot;Teilnehmer 4, Rufnummer 1: 12a4&quot;</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationXml</name>
+    <message>
+        <source>Das Ziel ist keine gewöhnliche Datei.</source>
+        <translation>The target is not a regular file.</translation>
+    </message>
+</context>
+<context>
     <name>DiagnosticWidget</name>
     <message>
         <source>VX-Adapter Diagnose</source>
@@ -287,7 +364,7 @@
     </message>
     <message>
         <source>Verlauf löschen</source>
-        <translation>Clear history</translation>
+        <translation>&amp;Clear history</translation>
     </message>
 </context>
 <context>
@@ -315,6 +392,25 @@
     </message>
 </context>
 <context>
+    <name>LoginSession</name>
+    <message>
+        <source>Login</source>
+        <translation>Login</translation>
+    </message>
+    <message>
+        <source>Logout</source>
+        <translation>Logout</translation>
+    </message>
+    <message>
+        <source>Neues Masterpasswort</source>
+        <translation>New master password</translation>
+    </message>
+    <message>
+        <source>Zurücksetzen des VX-Adapters</source>
+        <translation>Reset of the VX-Adapter</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>VX-Adapter Software</source>
@@ -322,35 +418,35 @@
     </message>
     <message>
         <source>Einstellungen öffnen...</source>
-        <translation>Open settings...</translation>
+        <translation>&amp;Open settings...</translation>
     </message>
     <message>
         <source>Einstellungen speichern...</source>
-        <translation>Save settings...</translation>
+        <translation>&amp;Save settings...</translation>
     </message>
     <message>
         <source>Alte Einstellung importieren...</source>
-        <translation>Import old settings...</translation>
+        <translation>&amp;Import old settings...</translation>
     </message>
     <message>
         <source>Beenden</source>
-        <translation>Quit</translation>
+        <translation>&amp;Quit</translation>
     </message>
     <message>
         <source>Masterpasswort ändern...</source>
-        <translation>Change master password...</translation>
+        <translation>Change master &amp;password...</translation>
     </message>
     <message>
         <source>Zurücksetzen...</source>
-        <translation>Reset...</translation>
+        <translation>&amp;Reset...</translation>
     </message>
     <message>
         <source>Deutsch</source>
-        <translation>German</translation>
+        <translation>&amp;German</translation>
     </message>
     <message>
         <source>Englisch</source>
-        <translation>English</translation>
+        <translation>&amp;English</translation>
     </message>
     <message>
         <source>Masterpasswort</source>
@@ -366,47 +462,47 @@
     </message>
     <message>
         <source>Schnittstelle</source>
-        <translation>Port</translation>
+        <translation>&amp;Port</translation>
     </message>
     <message>
         <source>Maximale Zeit der Rufsignalisierung</source>
-        <translation>Maximum call signalling time</translation>
+        <translation>Maximum call &amp;signalling time</translation>
     </message>
     <message>
         <source>Zeit bis zur Rufweiterschaltung</source>
-        <translation>Time until call forwarding</translation>
+        <translation>&amp;Time until call forwarding</translation>
     </message>
     <message>
         <source>Wahl ohne warten</source>
-        <translation>Dial without waiting</translation>
+        <translation>&amp;Dial without waiting</translation>
     </message>
     <message>
         <source>Lesen</source>
-        <translation>Read</translation>
+        <translation>&amp;Read</translation>
     </message>
     <message>
         <source>Schreiben</source>
-        <translation>Write</translation>
+        <translation>&amp;Write</translation>
     </message>
     <message>
         <source>Datei</source>
-        <translation>File</translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>VX-Adapter</source>
-        <translation>VX-Adapter</translation>
+        <translation>&amp;VX-Adapter</translation>
     </message>
     <message>
         <source>Sprache</source>
-        <translation>Language</translation>
+        <translation>&amp;Language</translation>
     </message>
     <message>
         <source>Bei einem Teilnehmer wurde keine Kelvo-Adresse eingetragen.</source>
-        <translation>No Kelvo address was entered for an attendee.</translation>
+        <translation>No bus address was entered for an attendee.</translation>
     </message>
     <message>
         <source>Es wurde an verschiedene Teilnehmer die gleiche Kelvo-Adresse vergeben.</source>
-        <translation>The same Kelvo address was given to different attendees.</translation>
+        <translation>The same bus address was given to different attendees.</translation>
     </message>
     <message>
         <source>Bei einem Teilnehmer wurde keine Rufnummer eingetragen.</source>
@@ -414,7 +510,7 @@
     </message>
     <message>
         <source>Die Maximale Rufsignalisierung muss größer als die Rufweiterschaltung sein.</source>
-        <translation>The maximum call signalling time must be greater than the call forwarding time.</translation>
+        <translation>The maximum call signalling time must be greater than the time until call forwarding.</translation>
     </message>
     <message>
         <source>Sie müssen sich einloggen um den VX-Adapter zu konfigurieren.</source>
@@ -481,10 +577,6 @@ was interrupted (%2).</translation>
         <translation>Logged in</translation>
     </message>
     <message>
-        <source>Logout</source>
-        <translation>Logout</translation>
-    </message>
-    <message>
         <source>Passwort</source>
         <translation>Password</translation>
     </message>
@@ -506,11 +598,11 @@ was interrupted (%2).</translation>
     </message>
     <message>
         <source>Rufsignalisierung</source>
-        <translation>Call signalling</translation>
+        <translation>Time until call forwarding</translation>
     </message>
     <message>
         <source>Maximale Rufweiterschaltung</source>
-        <translation>Maximum call forwarding</translation>
+        <translation>Maximum call signalling time</translation>
     </message>
     <message>
         <source>Rufnummer 1</source>
@@ -534,7 +626,7 @@ was interrupted (%2).</translation>
     </message>
     <message>
         <source>Rufweiterleitung</source>
-        <translation>Call redirection</translation>
+        <translation>Maximum call signalling time</translation>
     </message>
     <message>
         <source>Eingabefehler</source>
@@ -547,10 +639,6 @@ was interrupted (%2).</translation>
     <message>
         <source>Vx-Configuration (*.tml)</source>
         <translation>Vx-Configuration (*.tml)</translation>
-    </message>
-    <message>
-        <source>Die Datei %1 konnte nicht gespeichert werden.</source>
-        <translation>The file %1 could not be saved.</translation>
     </message>
     <message>
         <source>Datei laden</source>
@@ -567,6 +655,195 @@ was interrupted (%2).</translation>
     <message>
         <source>Importieren</source>
         <translation>Import</translation>
+    </message>
+    <message>
+        <source>Sicherung wiederherstellen…</source>
+        <translation>&amp;Restore backup…</translation>
+    </message>
+    <message>
+        <source>Drucken…</source>
+        <translation>&amp;Print…</translation>
+    </message>
+    <message>
+        <source>Als PDF exportieren…</source>
+        <translation>&amp;Export as PDF…</translation>
+    </message>
+    <message>
+        <source>Vor dem Schreiben sichern</source>
+        <translation>&amp;Back up before writing</translation>
+    </message>
+    <message>
+        <source>Nach dem Schreiben prüfen</source>
+        <translation>&amp;Verify after writing</translation>
+    </message>
+    <message>
+        <source>unbenannt</source>
+        <translation>untitled</translation>
+    </message>
+    <message>
+        <source>Ungesicherte Änderungen</source>
+        <translation>Unsaved changes</translation>
+    </message>
+    <message>
+        <source>Die Konfiguration wurde geändert.
+Möchten Sie die Änderungen speichern?</source>
+        <translation>The configuration has been changed.
+Do you want to save the changes?</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht gespeichert werden:
+%2
+Die Datei ist unverändert.</source>
+        <translation>The file %1 could not be saved:
+%2
+The file is unchanged.</translation>
+    </message>
+    <message>
+        <source>Gespeichert: %1</source>
+        <translation>Saved: %1</translation>
+    </message>
+    <message>
+        <source>Sicherung wiederherstellen</source>
+        <translation>Restore backup</translation>
+    </message>
+    <message>
+        <source>Geladen: %1</source>
+        <translation>Loaded: %1</translation>
+    </message>
+    <message>
+        <source>Diese Werte der Datei kann der VX-Adapter nicht übernehmen. Sie stehen unverändert auf dem Bildschirm; korrigieren Sie sie vor dem Schreiben:</source>
+        <translation>The VX-Adapter cannot take these values of the file. They are shown on the screen as they are; correct them before writing:</translation>
+    </message>
+    <message>
+        <source>Als PDF exportieren</source>
+        <translation>Export as PDF</translation>
+    </message>
+    <message>
+        <source>PDF-Dokument (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht geschrieben werden:
+%2</source>
+        <translation>The file %1 could not be written:
+%2</translation>
+    </message>
+    <message>
+        <source>[Unerwartete Antwort des VX-Adapters: %1]
+</source>
+        <translation>[Unexpected answer of the VX-Adapter: %1]
+</translation>
+    </message>
+    <message>
+        <source>Ihr Benutzerkonto darf die Schnittstelle nicht benutzen. Lassen Sie es in die Gruppe „dialout“ aufnehmen (sudo adduser $USER dialout) und melden Sie sich danach neu an.</source>
+        <translation>Your user account may not use the port. Have it added to the group “dialout” (sudo adduser $USER dialout) and log in again afterwards.</translation>
+    </message>
+    <message>
+        <source>Es ist keine serielle Schnittstelle geöffnet.
+Wählen Sie unter „Schnittstelle“ den Anschluss des VX-Adapters.</source>
+        <translation>No serial port is open.
+Choose the port of the VX-Adapter under “Port”.</translation>
+    </message>
+    <message>
+        <source>Keine Antwort</source>
+        <translation>No answer</translation>
+    </message>
+    <message>
+        <source>Der VX-Adapter an der Schnittstelle %1 antwortet nicht.
+Gewartet wurde auf: %2</source>
+        <translation>The VX-Adapter on the port %1 does not answer.
+Waited for: %2</translation>
+    </message>
+    <message>
+        <source>Zurücksetzen</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Sicherung: %1</source>
+        <translation>Backup: %1</translation>
+    </message>
+    <message>
+        <source>Prüfung: %1</source>
+        <translation>Verification: %1</translation>
+    </message>
+    <message>
+        <source>Die Konfiguration wurde gelesen.</source>
+        <translation>The configuration was read.</translation>
+    </message>
+    <message>
+        <source>Die Konfiguration wurde geschrieben.</source>
+        <translation>The configuration was written.</translation>
+    </message>
+    <message>
+        <source>Der VX-Adapter wurde zurückgesetzt.</source>
+        <translation>The VX-Adapter was reset.</translation>
+    </message>
+    <message>
+        <source>Die Konfiguration wurde geschrieben und geprüft.</source>
+        <translation>The configuration was written and verified.</translation>
+    </message>
+    <message>
+        <source>Prüfung</source>
+        <translation>Verification</translation>
+    </message>
+    <message>
+        <source>Der VX-Adapter hat nicht alles so gespeichert, wie es geschrieben wurde:</source>
+        <translation>The VX-Adapter did not store everything as it was written:</translation>
+    </message>
+    <message>
+        <source>Sicherung gespeichert: %1</source>
+        <translation>Backup saved: %1</translation>
+    </message>
+    <message>
+        <source>Der VX-Adapter hat das Lesen verweigert (%1).</source>
+        <translation>The VX-Adapter refused to be read (%1).</translation>
+    </message>
+    <message>
+        <source>Der VX-Adapter antwortet nicht (gewartet wurde auf: %1).</source>
+        <translation>The VX-Adapter does not answer (waited for: %1).</translation>
+    </message>
+    <message>
+        <source>Die Sicherung konnte nicht gespeichert werden (%1).</source>
+        <translation>The backup could not be saved (%1).</translation>
+    </message>
+    <message>
+        <source>Ohne Sicherung zurücksetzen?</source>
+        <translation>Reset without a backup?</translation>
+    </message>
+    <message>
+        <source>Ohne Sicherung schreiben?</source>
+        <translation>Write without a backup?</translation>
+    </message>
+    <message>
+        <source>Sicherung</source>
+        <translation>Backup</translation>
+    </message>
+    <message>
+        <source>Die Konfiguration des VX-Adapters konnte nicht gesichert werden.</source>
+        <translation>The configuration of the VX-Adapter could not be backed up.</translation>
+    </message>
+    <message>
+        <source>Die %1 darf nur Ziffern enthalten, höchstens %2.</source>
+        <translation>The %1 may contain digits only, at most %2.</translation>
+    </message>
+    <message>
+        <source>Die Kelvo-Adresse von %1 lässt sich mit den DIP-Schaltern nicht einstellen: erlaubt sind ein Buchstabe von A bis I und eine Zahl von 1 bis 27, zum Beispiel B12.</source>
+        <translation>The bus address of %1 cannot be set with the DIP switches: allowed are a letter from A to I and a number from 1 to 27, for example B12.</translation>
+    </message>
+    <message>
+        <source>Masterpasswort</source>
+        <comment>label</comment>
+        <translation>&amp;Master password</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <comment>button</comment>
+        <translation>Log&amp;in</translation>
+    </message>
+    <message>
+        <source>Logout</source>
+        <comment>button</comment>
+        <translation>Log&amp;out</translation>
     </message>
 </context>
 <context>
@@ -612,11 +889,11 @@ was interrupted (%2).</translation>
     </message>
     <message>
         <source>Passwort</source>
-        <translation>Password</translation>
+        <translation>&amp;Password</translation>
     </message>
     <message>
         <source>Passwort bestätigen</source>
-        <translation>Confirm password</translation>
+        <translation>Confirm pass&amp;word</translation>
     </message>
 </context>
 <context>
@@ -637,8 +914,8 @@ was interrupted (%2).</translation>
 <context>
     <name>SerialHelper</name>
     <message>
-        <source>Die Schnittstelle %1 ist nicht mehr erreichbar.</source>
-        <translation>The port %1 can no longer be reached.</translation>
+        <source>Gerät getrennt</source>
+        <translation>device disconnected</translation>
     </message>
 </context>
 <context>
@@ -653,7 +930,7 @@ was interrupted (%2).</translation>
     </message>
     <message>
         <source>Die maximale Zeit der Rufsignalisierung (%1) muss um mindestens %2 größer sein als die Zeit bis zur Rufweiterschaltung (%3).</source>
-        <translation>The maximum call signalling time (%1) must be at least %2 above the time before the call is redirected (%3).</translation>
+        <translation>The maximum call signalling time (%1) must be at least %2 above the time until call forwarding (%3).</translation>
     </message>
     <message>
         <source>Die %1 darf nur Ziffern enthalten, höchstens %2.</source>
@@ -661,7 +938,7 @@ was interrupted (%2).</translation>
     </message>
     <message>
         <source>Die Kelvo-Adresse von %1 lässt sich mit den DIP-Schaltern nicht einstellen: erlaubt sind ein Buchstabe von A bis I und eine Zahl von 1 bis 27, zum Beispiel B12.</source>
-        <translation>The Kelvo address of %1 cannot be set with the DIP switches: allowed are a letter from A to I and a number from 1 to 27, for example B12.</translation>
+        <translation>The bus address of %1 cannot be set with the DIP switches: allowed are a letter from A to I and a number from 1 to 27, for example B12.</translation>
     </message>
     <message>
         <source>Bei %1 fehlt die %2.</source>
@@ -671,7 +948,7 @@ was interrupted (%2).</translation>
     <message>
         <source>%1 hat dieselbe Kelvo-Adresse wie %2 (%3).</source>
         <extracomment>&quot;Teilnehmer 5 hat dieselbe Kelvo-Adresse wie Teilnehmer 2 (B3).&quot;</extracomment>
-        <translation>%1 has the same Kelvo address as %2 (%3).</translation>
+        <translation>%1 has the same bus address as %2 (%3).</translation>
     </message>
 </context>
 <context>
@@ -747,7 +1024,7 @@ was interrupted (%2).</translation>
     </message>
     <message>
         <source>Station, Kelvo-Adresse</source>
-        <translation>Station, Kelvo address</translation>
+        <translation>Station, bus address</translation>
     </message>
     <message>
         <source>Rufnummern und Optionen</source>

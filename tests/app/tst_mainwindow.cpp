@@ -167,14 +167,14 @@ void TestMainWindow::languages()
     for (int i = 0; i < 3; ++i) {
         child<QAction>(window, "actionEnglisch")->trigger();
         QCoreApplication::processEvents();
-        QCOMPARE(menuDatei->title(), QStringLiteral("File"));
-        QCOMPARE(buttonTransmit->text(), QStringLiteral("Write"));
+        QCOMPARE(menuDatei->title(), QStringLiteral("&File"));
+        QCOMPARE(buttonTransmit->text(), QStringLiteral("&Write"));
         QCOMPARE(window.windowTitle(),
             QStringLiteral("untitled[*] - VX-Adapter Software  -  Version 3.1.0"));
         child<QAction>(window, "actionDeutsch")->trigger();
         QCoreApplication::processEvents();
-        QCOMPARE(menuDatei->title(), QStringLiteral("Datei"));
-        QCOMPARE(buttonTransmit->text(), QStringLiteral("Schreiben"));
+        QCOMPARE(menuDatei->title(), QStringLiteral("&Datei"));
+        QCOMPARE(buttonTransmit->text(), QStringLiteral("&Schreiben"));
         QCOMPARE(window.windowTitle(), germanTitle);
     }
 
@@ -199,7 +199,9 @@ void TestMainWindow::withoutCataloguesEverythingStaysGerman()
         MainWindow window;
         child<QAction>(window, "actionEnglisch")->trigger();
         QCoreApplication::processEvents();
-        QCOMPARE(child<QMenu>(window, "menuDatei")->title(), QStringLiteral("Datei"));
+        // An earlier window's German catalogue may still lend its mnemonic.
+        QCOMPARE(child<QMenu>(window, "menuDatei")->title().remove(QLatin1Char('&')),
+            QStringLiteral("Datei"));
         QCOMPARE(child<QLabel>(window, "loginLabel")->text(), QStringLiteral("Ausgeloggt"));
         QCOMPARE(window.windowTitle(), germanTitle);
     }

@@ -270,7 +270,7 @@ void TestDiagnostics::retranslates()
     QCoreApplication::removeTranslator(&english);
     QCoreApplication::sendPostedEvents();
 
-    QCOMPARE(englishTexts, (QStringList { "Clear history", "VX-Adapter diagnostics" }));
+    QCOMPARE(englishTexts, (QStringList { "&Clear history", "VX-Adapter diagnostics" }));
     QCOMPARE((QStringList { clear->text(), pane.windowTitle() }),
         (QStringList { "Verlauf löschen", "VX-Adapter Diagnose" }));
 }

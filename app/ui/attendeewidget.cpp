@@ -7,6 +7,13 @@
 
 #include <QListWidgetItem>
 
+namespace {
+
+// Between the bold title and the summary of the folded options.
+constexpr int SummaryIndent = 12;
+
+} // namespace
+
 AttendeeWidget::AttendeeWidget(int attendee, QListWidgetItem *item, QWidget *parent)
     : EntryPanel(parent)
     , m_ui(std::make_unique<Ui::AttendeeWidget>())
@@ -31,9 +38,13 @@ AttendeeWidget::AttendeeWidget(int attendee, QListWidgetItem *item, QWidget *par
     m_ui->attendeeLabel->setStyleSheet(
         QStringLiteral("font-weight: bold;font-size: 16px;color: black;"));
 
+    m_ui->summaryLabel->setContentsMargins(SummaryIndent, 0, 0, 0);
+    m_unfoldedFocus = m_ui->featureBox->focusPolicy();
     ToggleFeatures(false);
 
     connect(m_ui->featureBox, &QCheckBox::toggled, this, &AttendeeWidget::ToggleFeatures);
+    for (QCheckBox *box : optionBoxes())
+        connect(box, &QCheckBox::toggled, this, &AttendeeWidget::showOptionSummary);
     connect(m_ui->addressEdit, &QLineEdit::textEdited, this, &AttendeeWidget::updateDippAddress);
     connect(m_ui->addressLabel, &KelvoAddressLabel::addressChanged, this,
         &AttendeeWidget::updateAddressText);
@@ -89,6 +100,13 @@ void AttendeeWidget::ToggleFeatures(bool active)
     else
         m_ui->featureWidget->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
 
+    // Folded boxes must not take the focus: a key would tick a box nobody sees.
+    for (QCheckBox *box : optionBoxes())
+        box->setFocusPolicy(active ? m_unfoldedFocus : Qt::NoFocus);
+    if (!active && m_ui->featureWidget->isAncestorOf(focusWidget()))
+        m_ui->featureBox->setFocus();
+    showOptionSummary();
+
     if (m_listItem)
         m_listItem->setSizeHint(minimumSizeHint());
 }
@@ -116,6 +134,7 @@ void AttendeeWidget::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange) {
         m_ui->retranslateUi(this);
         showAttendeeNumber();
+        showOptionSummary();
     }
     QWidget::changeEvent(event);
 }
@@ -123,4 +142,26 @@ void AttendeeWidget::changeEvent(QEvent *event)
 void AttendeeWidget::showAttendeeNumber()
 {
     m_ui->attendeeLabel->setText(tr("Teilnehmer %1").arg(m_attendeeNumber));
+}
+
+QList<QCheckBox *> AttendeeWidget::optionBoxes() const
+{
+    return { m_ui->signalBox, m_ui->priorityBox, m_ui->nightBox, m_ui->callBox };
+}
+
+void AttendeeWidget::showOptionSummary()
+{
+    // Options a file or the adapter set stay in sight while folded away; the
+    // extended-functions box itself is a stored bit and is left alone.
+    QStringList ticked;
+    if (!m_ui->featureBox->isChecked()) {
+        for (const QCheckBox *box : optionBoxes()) {
+            if (box->isChecked())
+                ticked << box->text();
+        }
+    }
+    const QString summary
+        = ticked.isEmpty() ? QString() : tr("Optionen: %1").arg(ticked.join(QLatin1String(", ")));
+    m_ui->summaryLabel->setText(summary);
+    m_ui->summaryLabel->setToolTip(summary);
 }

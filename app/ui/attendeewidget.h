@@ -8,6 +8,7 @@ namespace Ui {
 class AttendeeWidget;
 }
 
+class QCheckBox;
 class QListWidgetItem;
 
 // One attendee's row in the roster list: call numbers, bus address (as text
@@ -43,8 +44,12 @@ protected:
 
 private:
     void showAttendeeNumber();
+    QList<QCheckBox *> optionBoxes() const;
+    // While folded, a line that names the ticked options.
+    void showOptionSummary();
 
     std::unique_ptr<Ui::AttendeeWidget> m_ui;
     int m_attendeeNumber;
     QListWidgetItem *m_listItem;
+    Qt::FocusPolicy m_unfoldedFocus = Qt::StrongFocus;
 };

@@ -6,6 +6,8 @@
 #include <QEvent>
 #include <QScrollBar>
 #include <QTextCursor>
+#include <QTextDocument>
+#include <QtMath>
 
 namespace {
 
@@ -14,6 +16,8 @@ namespace {
 constexpr int LinesPerBlock = 20;
 // That move costs the same however many go, so lines go a few hundred at once.
 constexpr int LinesDroppedAtOnce = 500;
+// However small the window, the pane shows this many lines of the adapter's.
+constexpr int MinimumShownLines = 6;
 
 } // namespace
 
@@ -22,6 +26,9 @@ DiagnosticWidget::DiagnosticWidget(QWidget *parent)
     , m_ui(std::make_unique<Ui::DiagnosticWidget>())
 {
     m_ui->setupUi(this);
+    QTextEdit *edit = m_ui->contentEdit;
+    edit->setMinimumHeight(MinimumShownLines * edit->fontMetrics().lineSpacing()
+        + 2 * (edit->frameWidth() + qCeil(edit->document()->documentMargin())));
     m_highlighter = new DiagnosticHighlighter(m_ui->contentEdit->document());
     connect(m_ui->buttonClear, &QPushButton::clicked, this, &DiagnosticWidget::clearContent);
 }

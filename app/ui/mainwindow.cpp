@@ -10,6 +10,7 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QKeySequence>
 #include <QMessageBox>
 
 namespace {
@@ -83,13 +84,41 @@ MainWindow::MainWindow(QWidget *parent)
     connect(ui->dialBox, &QCheckBox::toggled, this, &MainWindow::configurationEdited);
     connectLink();
     setupTransfer();
+    setupKeyboard();
+    fitRosterWidth();
 
     resetConfiguration();
     toggleLanguage(ui->actionDeutsch);
     markSaved(QString());
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The focus moves while the children go; by then the form is gone.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+}
+
+void MainWindow::setupKeyboard()
+{
+    ui->actionEinstellungen_importieren->setShortcut(QKeySequence::Open);
+    ui->actionEinstellungen_exportieren->setShortcut(QKeySequence::Save);
+    ui->actionDrucken->setShortcut(QKeySequence::Print);
+    // Not every platform names a key to quit; desktops on Linux use Ctrl+Q.
+    QList<QKeySequence> quit = QKeySequence::keyBindings(QKeySequence::Quit);
+    if (quit.isEmpty())
+        quit << QKeySequence(Qt::CTRL | Qt::Key_Q);
+    ui->actionBeenden->setShortcuts(quit);
+
+    // Enter after the password logs in; once logged in, it must not log out.
+    connect(ui->passwordEdit, &QLineEdit::returnPressed, this, [this] {
+        if (!isLoggedIn())
+            loginClicked();
+    });
+
+    focusRosterFirst();
+    connect(qApp, &QApplication::focusChanged, this,
+        [this](QWidget *, QWidget *now) { showInRoster(now); });
+}
 
 void MainWindow::retranslateMessages()
 {
@@ -175,6 +204,8 @@ void MainWindow::changeEvent(QEvent *event)
     retranslateMessages();
     // The form's texts are the logged-out ones; keep showing the real state.
     showLoginState();
+    // After the panels, which take their new texts after the window.
+    QMetaObject::invokeMethod(this, &MainWindow::fitRosterWidth, Qt::QueuedConnection);
 }
 
 void MainWindow::validateCallTime(int)

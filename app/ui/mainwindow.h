@@ -99,6 +99,8 @@ private:
 
     void retranslateMessages();
     void updateTitle();
+    // Shortcuts, Enter in the password field, and Tab in reading order.
+    void setupKeyboard();
     void configurationEdited();
     // The screen now matches what fileName holds or the adapter holds.
     void markSaved(const QString &fileName);
@@ -116,6 +118,12 @@ private:
     // --- roster unit ---
     void addMasterPanel();
     void addAttendeePanel(int attendee);
+    // Tab runs through the roster first, then down the column on the right.
+    void focusRosterFirst();
+    // Scrolls the roster so that the field with the focus can be seen.
+    void showInRoster(QWidget *field);
+    // Keeps the roster wide enough for its widest panel.
+    void fitRosterWidth();
     EntryPanel *panel(int entry) const;
     // One value as a file or the adapter hands it over, set like a user edit.
     void applyChange(const ConfigurationChange &change);

@@ -13,6 +13,15 @@
 
 #include <QMessageBox>
 
+namespace {
+
+// The form's width of the login state, which fits its texts in Arial.
+constexpr int LoginLabelWidth = 64;
+// Its border and some air on either side of the text.
+constexpr int LoginLabelPadding = 8;
+
+} // namespace
+
 void MainWindow::createLink()
 {
     ui->comboPort->refresh();
@@ -41,7 +50,7 @@ void MainWindow::connectLink()
 
     connect(session, &LoginSession::loggedInChanged, this, &MainWindow::showLoginState);
     connect(session, &LoginSession::loginRefused, this, [this] {
-        ui->buttonLogin->setText(tr("Login"));
+        ui->buttonLogin->setText(tr("Login", "button"));
         ui->buttonLogin->setIcon(QIcon(QStringLiteral("images:master-login.png")));
         QMessageBox::information(this, tr("Login"), messageLoginFailed);
     });
@@ -124,8 +133,14 @@ void MainWindow::showLoginState()
     ui->loginLabel->setStyleSheet(
         QStringLiteral("border-width:1px;border-style:solid;border-radius:4px;background:%1;")
             .arg(QLatin1String(colour)));
-    ui->loginLabel->setText(loggedIn ? tr("Eingeloggt") : tr("Ausgeloggt"));
-    ui->buttonLogin->setText(loggedIn ? tr("Logout") : tr("Login"));
+    const QString in = tr("Eingeloggt");
+    const QString out = tr("Ausgeloggt");
+    ui->loginLabel->setText(loggedIn ? in : out);
+    // Wider only where a font or language needs it, and the same in both states.
+    const QFontMetrics metrics(ui->loginLabel->font());
+    const int needed = qMax(metrics.horizontalAdvance(in), metrics.horizontalAdvance(out));
+    ui->loginLabel->setFixedWidth(qMax(LoginLabelWidth, needed + LoginLabelPadding));
+    ui->buttonLogin->setText(loggedIn ? tr("Logout", "button") : tr("Login", "button"));
     ui->buttonLogin->setIcon(QIcon(loggedIn ? QStringLiteral("images:master-logout.png")
                                             : QStringLiteral("images:master-login.png")));
 }

@@ -8,7 +8,11 @@
 #include "kelvoaddress.h"
 #include "masterwidget.h"
 
+#include <QLineEdit>
 #include <QListWidgetItem>
+#include <QScrollBar>
+
+#include <algorithm>
 
 void MainWindow::addMasterPanel()
 {
@@ -28,6 +32,47 @@ void MainWindow::addAttendeePanel(int attendee)
     ui->listWidget->setItemWidget(item, panel);
     attendees.insert(attendee, panel);
     connect(panel, &EntryPanel::edited, this, &MainWindow::configurationEdited);
+}
+
+void MainWindow::focusRosterFirst()
+{
+    // The panels joined the window's focus chain behind the column on the
+    // right, each in the order of its form; the chain is a ring, so starting
+    // in the roster makes Tab follow the reading order.
+    panel(Configuration::Master)->editor(ConfigurationField::CallNumber1)->setFocus();
+}
+
+void MainWindow::showInRoster(QWidget *field)
+{
+    QWidget *viewport = ui->listWidget->viewport();
+    if (!field || !viewport->isAncestorOf(field))
+        return;
+    // The whole row where it fits, so that its title shows; at least the field.
+    QWidget *row = field;
+    while (row->parentWidget() != viewport)
+        row = row->parentWidget();
+    ui->listWidget->scrollToItem(ui->listWidget->itemAt(row->geometry().center()));
+    QScrollBar *bar = ui->listWidget->verticalScrollBar();
+    const int top = field->mapTo(viewport, QPoint()).y();
+    if (top < 0)
+        bar->setValue(bar->value() + top);
+    else if (top + field->height() > viewport->height())
+        bar->setValue(bar->value() + top + field->height() - viewport->height());
+}
+
+void MainWindow::fitRosterWidth()
+{
+    // The list lays every row out as wide as the widest; a narrower list would
+    // cut text off at the side or scroll it away.
+    QListWidget *list = ui->listWidget;
+    int widest = 0;
+    for (int row = 0; row < list->count(); ++row) {
+        QListWidgetItem *item = list->item(row);
+        widest = std::max({ widest, item->sizeHint().width(),
+            list->itemWidget(item)->minimumSizeHint().width() });
+    }
+    const int scrollBar = list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+    list->setMinimumWidth(widest + scrollBar + 2 * list->frameWidth());
 }
 
 EntryPanel *MainWindow::panel(int entry) const

@@ -3,10 +3,15 @@
 
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QStyle>
 
 namespace {
 const int PasswordLength = 4;
-}
+// Window managers set titles larger than the dialog's text, often in bold.
+constexpr qreal TitleFontScale = 1.3;
+// The window icon and up to three buttons share the title bar.
+constexpr int TitleBarButtons = 4;
+} // namespace
 
 PasswordDialog::PasswordDialog(QWidget *parent)
     : QDialog(parent)
@@ -21,6 +26,7 @@ PasswordDialog::PasswordDialog(QWidget *parent)
     m_ui->passwordEdit->setValidator(digits);
     m_ui->confirmEdit->setValidator(digits);
     okButton()->setEnabled(false);
+    fitTitle();
 
     connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -53,6 +59,17 @@ void PasswordDialog::passwordEdited()
         checkEqual(m_ui->confirmEdit->text());
 }
 
+void PasswordDialog::fitTitle()
+{
+    // The form is narrower than the title bar needs for the dialog's title.
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * TitleFontScale);
+    const int title = QFontMetrics(titleFont).horizontalAdvance(windowTitle())
+        + TitleBarButtons * style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    setMinimumWidth(qMax(minimumSizeHint().width(), title));
+}
+
 QPushButton *PasswordDialog::okButton() const
 {
     return m_ui->buttonBox->button(QDialogButtonBox::Ok);
@@ -60,7 +77,9 @@ QPushButton *PasswordDialog::okButton() const
 
 void PasswordDialog::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         m_ui->retranslateUi(this);
+        fitTitle();
+    }
     QDialog::changeEvent(event);
 }

@@ -30,6 +30,7 @@ protected:
 
 private:
     void passwordEdited();
+    void fitTitle();
     QPushButton *okButton() const;
 
     std::unique_ptr<Ui::PasswordDialog> m_ui;

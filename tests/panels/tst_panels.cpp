@@ -53,9 +53,7 @@ private slots:
     void foldingFollowsFeatureBox();
     void typedAddressMovesSwitches_data();
     void typedAddressMovesSwitches();
-    void draggedSwitchesWriteAddress_data();
     void draggedSwitchesWriteAddress();
-    void signalBoxStaysDisabled();
     void languageChangeKeepsValues();
 };
 
@@ -85,6 +83,20 @@ void TestPanels::foldingFollowsFeatureBox()
     row.settle();
     QCOMPARE(row.rowHeight(), folded);
     QVERIFY(!row.optionsShown());
+
+    // Options a file or the adapter sets stay in sight while folded away.
+    const auto summary = [&] { return row.child<QLabel>("summaryLabel")->text(); };
+    QCOMPARE(summary(), QString());
+    row.panel->setStatusByte(0x0D);
+    // Only a file or the adapter sets the signalling flag, never the user.
+    QVERIFY(row.child("signalBox")->isChecked() && !row.child("signalBox")->isEnabled());
+    QCOMPARE(summary(),
+        QStringLiteral("Optionen: Rufsignalisierung AUS, Auf Master umleiten, Rufweiterschaltung"));
+    row.child("featureBox")->click();
+    QCOMPARE(summary(), QString());
+    row.child("callBox")->click();
+    row.child("featureBox")->click();
+    QCOMPARE(summary(), QStringLiteral("Optionen: Rufsignalisierung AUS, Auf Master umleiten"));
 }
 
 void TestPanels::typedAddressMovesSwitches_data()
@@ -102,9 +114,6 @@ void TestPanels::typedAddressMovesSwitches_data()
     QTest::newRow("number first keeps its order") << "12b"
                                                   << "12B"
                                                   << "B12";
-    QTest::newRow("a lone number leaves the rest position") << "12"
-                                                            << "12"
-                                                            << "A1";
     QTest::newRow("the validator stops at 24") << "i25"
                                                << "I2"
                                                << "I2";
@@ -126,23 +135,8 @@ void TestPanels::typedAddressMovesSwitches()
     QCOMPARE(row.switches()->getAddressName(), switches);
 }
 
-void TestPanels::draggedSwitchesWriteAddress_data()
-{
-    // Each drag takes the lever of one switch (x) from the top to a row (y).
-    QTest::addColumn<QList<QPoint>>("drags");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("rightmost to the bottom row") << QList<QPoint> { { 4, 2 } } << "B1";
-    QTest::newRow("rightmost to the middle row") << QList<QPoint> { { 4, 1 } } << "C1";
-    QTest::newRow("a number that cannot be typed")
-        << QList<QPoint> { { 0, 1 }, { 1, 1 }, { 2, 1 } } << "A27";
-}
-
 void TestPanels::draggedSwitchesWriteAddress()
 {
-    QFETCH(QList<QPoint>, drags);
-    QFETCH(QString, text);
-
     AttendeeRow row(3);
     KelvoAddressLabel *label = row.switches();
     const QSizeF cell = label->cellSize();
@@ -153,38 +147,21 @@ void TestPanels::draggedSwitchesWriteAddress()
             .toPoint();
     };
 
-    for (const QPoint &drag : drags) {
-        QTest::mousePress(label, Qt::LeftButton, {}, centre(drag.x(), 0));
-        QTest::mouseMove(label, centre(drag.x(), drag.y()));
-        QTest::mouseRelease(label, Qt::LeftButton, {}, centre(drag.x(), drag.y()));
+    // Each switch of the number to the middle row: 27, which cannot be typed.
+    for (int column = 0; column < 3; ++column) {
+        QTest::mousePress(label, Qt::LeftButton, {}, centre(column, 0));
+        QTest::mouseMove(label, centre(column, 1));
+        QTest::mouseRelease(label, Qt::LeftButton, {}, centre(column, 1));
     }
 
-    QCOMPARE(row.addressEdit()->text(), text);
-}
-
-void TestPanels::signalBoxStaysDisabled()
-{
-    AttendeeRow row(4);
-    MasterWidget master;
-    QCheckBox *boxes[]
-        = { row.child("signalBox"), master.findChild<QCheckBox *>(QStringLiteral("signalBox")) };
-
-    row.child("featureBox")->click();
-    FakeTranslator translator;
-    QVERIFY(switchLanguage(&translator));
-    QVERIFY(switchLanguage(&translator, false));
-
-    for (QCheckBox *box : boxes) {
-        box->setChecked(true);
-        QVERIFY(box->isChecked());
-        QVERIFY(!box->isEnabled());
-    }
+    QCOMPARE(row.addressEdit()->text(), QStringLiteral("A27"));
 }
 
 void TestPanels::languageChangeKeepsValues()
 {
     AttendeeRow row(7);
     MasterWidget master;
+    row.panel->setStatusByte(0x01);
     QTest::keyClicks(row.child<QLineEdit>("numberEdit1"), "12a34567");
     QTest::keyClicks(row.addressEdit(), "12b");
     QTest::keyClicks(master.findChild<QLineEdit *>(QStringLiteral("numberEdit2")), "0815");
@@ -192,12 +169,14 @@ void TestPanels::languageChangeKeepsValues()
     FakeTranslator english;
     english.add("AttendeeWidget", "Teilnehmer %1", QStringLiteral("Attendee %1"));
     english.add("AttendeeWidget", "Auf Master umleiten", QStringLiteral("Redirect to master"));
+    english.add("AttendeeWidget", "Optionen: %1", QStringLiteral("Options: %1"));
     english.add("MasterWidget", "Alle Teilnehmer auf Master umleiten",
         QStringLiteral("Redirect all attendees to master"));
     QVERIFY(switchLanguage(&english));
 
     QCOMPARE(row.child<QLabel>("attendeeLabel")->text(), QStringLiteral("Attendee 7"));
-    QCOMPARE(row.child("nightBox")->text(), QStringLiteral("Redirect to master"));
+    QCOMPARE(
+        row.child<QLabel>("summaryLabel")->text(), QStringLiteral("Options: Redirect to master"));
     QCOMPARE(master.findChild<QCheckBox *>(QStringLiteral("nightBox"))->text(),
         QStringLiteral("Redirect all attendees to master"));
     QCOMPARE(row.child<QLineEdit>("numberEdit1")->text(), QStringLiteral("1234"));
@@ -205,6 +184,7 @@ void TestPanels::languageChangeKeepsValues()
     QCOMPARE(row.switches()->getAddressName(), QStringLiteral("B12"));
     QCOMPARE(master.findChild<QLineEdit *>(QStringLiteral("numberEdit2"))->text(),
         QStringLiteral("0815"));
+    QVERIFY(!master.findChild<QCheckBox *>(QStringLiteral("signalBox"))->isEnabled());
 
     QVERIFY(switchLanguage(&english, false));
     QCOMPARE(row.child<QLabel>("attendeeLabel")->text(), QStringLiteral("Teilnehmer 7"));

@@ -5,9 +5,10 @@ set -euo pipefail
 
 vx_packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools
+    qt6-base-dev qt6-serialport-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools
     qt6-l10n-tools qt6-translations-l10n libgl1-mesa-dev
     xvfb xauth poppler-utils
+    dpkg-dev file desktop-file-utils appstream
 )
 if [ "${VX_FUZZ_DEPS:-0}" = 1 ]; then
     vx_packages+=(clang libclang-rt-14-dev)

@@ -1,5 +1,7 @@
 #include "languageapplication.h"
 
+#include "resourcepaths.h"
+
 #include <QTranslator>
 
 LanguageApplication::LanguageApplication(int &argc, char **argv)
@@ -19,6 +21,8 @@ void LanguageApplication::loadTranslation(
 
     currentTranslator = new QTranslator(this);
     // A missing catalogue is not an error: its texts simply stay German.
-    (void)currentTranslator->load(prefix + locale, directory);
+    const bool loaded = currentTranslator->load(prefix + locale, directory);
+    qCDebug(lcResources).noquote()
+        << "catalogue" << prefix + locale << (loaded ? "loaded from" : "not found in") << directory;
     installTranslator(currentTranslator);
 }

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+Q_LOGGING_CATEGORY(lcResources, "vxconfig.resources", QtInfoMsg)
+
 namespace {
 
 const char ImagesFolder[] = "images";
@@ -41,8 +43,10 @@ QString translationDirectory()
 
 void registerImages()
 {
-    QDir::setSearchPaths(QLatin1String(ImagesFolder),
-        { dataDirectory() + QLatin1Char('/') + QLatin1String(ImagesFolder) });
+    const QString folder = dataDirectory() + QLatin1Char('/') + QLatin1String(ImagesFolder);
+    QDir::setSearchPaths(QLatin1String(ImagesFolder), { folder });
+    qCDebug(lcResources).noquote() << "images in" << folder << ":"
+                                   << QDir(folder).entryList({ QStringLiteral("*.png") }).size();
 }
 
 } // namespace ResourcePaths

@@ -1,6 +1,11 @@
 #pragma once
 
+#include <QLoggingCategory>
 #include <QString>
+
+// Where images and catalogues were looked for and what was found there, for
+// QT_LOGGING_RULES="vxconfig.resources.debug=true".
+Q_DECLARE_LOGGING_CATEGORY(lcResources)
 
 // Where the program's images and catalogues are: beside the program (the
 // build's run-time directory), else in ../share/vxconfig (an installed

@@ -41,7 +41,12 @@ MainWindow::MainWindow(QWidget *parent)
     ResourcePaths::registerImages();
     retranslateMessages();
     ui->setupUi(this);
-    ui->frame->setFixedWidth(180);
+    // 180 pixels at the default size; a wider window gives the column, and with
+    // it the diagnostic pane, a third of its extra width.
+    ui->frame->setMinimumWidth(180);
+    ui->frame->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    ui->horizontalLayout->setStretch(0, 2);
+    ui->horizontalLayout->setStretch(1, 1);
     updateTitle();
     ui->passwordEdit->setValidator(new CallNumberValidator(4, this));
 

@@ -7,11 +7,13 @@
 #include "modalanswerer.h"
 #include "namedchild.h"
 #include "portcombobox.h"
+#include "ptypeer.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -19,12 +21,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <pty.h>
-#include <unistd.h>
-
 namespace {
 
 const QString germanTitle = QStringLiteral("unbenannt[*] - VX-Adapter Software  -  Version 3.1.0");
+
+void speak(MainWindow &window, const char *action)
+{
+    child<QAction>(window, action)->trigger();
+    QCoreApplication::processEvents();
+}
 
 } // namespace
 
@@ -32,328 +37,266 @@ class TestMainWindow : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void cleanupTestCase();
-
-    void callTimeRule_data();
-    void callTimeRule();
-    void languages();
-    void withoutCataloguesEverythingStaysGerman();
-    void changesAreTracked();
-    void statusByteRoundTrip_data();
-    void statusByteRoundTrip();
-    void busAddressIsLetterFirst_data();
-    void busAddressIsLetterFirst();
-    void resetConfigurationKeepsCallTimeRule();
-    void ports();
-
-private:
-    int ptyMaster = -1;
-    int ptySlave = -1;
-};
-
-void TestMainWindow::initTestCase()
-{
     // A pseudo-terminal as the adapter's port keeps the port warning away.
-    char name[256] = {};
-    QVERIFY(openpty(&ptyMaster, &ptySlave, name, nullptr, nullptr) == 0);
-    qputenv("VXCONFIG_PORTS", name);
-}
+    PtyPeer port;
 
-void TestMainWindow::cleanupTestCase()
-{
-    ::close(ptyMaster);
-    ::close(ptySlave);
-}
+private slots:
+    void initTestCase() { qputenv("VXCONFIG_PORTS", port.portName().toLocal8Bit()); }
 
-void TestMainWindow::callTimeRule_data()
-{
-    QTest::addColumn<int>("maxCall");
-    QTest::addColumn<int>("redirect");
-    QTest::addColumn<bool>("editMaxCall");
-    QTest::addColumn<int>("value");
-    QTest::addColumn<int>("boxes");
-    QTest::addColumn<int>("finalMaxCall");
-    QTest::addColumn<int>("finalRedirect");
-
-    QTest::newRow("max 31 over 30 corrected to 32") << 60 << 30 << true << 31 << 1 << 32 << 30;
-    QTest::newRow("max 32 over 30 accepted") << 60 << 30 << true << 32 << 0 << 32 << 30;
-    QTest::newRow("redirect 59 under 60 corrected to 58")
-        << 60 << 30 << false << 59 << 1 << 60 << 58;
-    QTest::newRow("redirect 58 under 60 accepted") << 60 << 30 << false << 58 << 0 << 60 << 58;
-    QTest::newRow("redirect 98 leaves no valid max") << 99 << 98 << true << 50 << 2 << 99 << 98;
-    QTest::newRow("max 1 leaves no valid redirect") << 1 << 0 << false << 5 << 2 << 1 << 0;
-}
-
-void TestMainWindow::callTimeRule()
-{
-    QFETCH(int, maxCall);
-    QFETCH(int, redirect);
-    QFETCH(bool, editMaxCall);
-    QFETCH(int, value);
-    QFETCH(int, boxes);
-    QFETCH(int, finalMaxCall);
-    QFETCH(int, finalRedirect);
-
-    MainWindow window;
-    auto *spinMaxCall = child<QSpinBox>(window, "spinMaxCall");
-    auto *spinRedirect = child<QSpinBox>(window, "spinRedirect");
+    void callTimeRule_data()
     {
-        const QSignalBlocker a(spinMaxCall);
-        const QSignalBlocker b(spinRedirect);
-        spinMaxCall->setValue(maxCall);
-        spinRedirect->setValue(redirect);
+        QTest::addColumn<int>("maxCall");
+        QTest::addColumn<int>("redirect");
+        QTest::addColumn<bool>("editMaxCall");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("boxes");
+        QTest::addColumn<int>("finalMaxCall");
+        QTest::addColumn<int>("finalRedirect");
+
+        QTest::newRow("max 31 over 30 corrected to 32") << 60 << 30 << true << 31 << 1 << 32 << 30;
+        QTest::newRow("max 32 over 30 accepted") << 60 << 30 << true << 32 << 0 << 32 << 30;
+        QTest::newRow("redirect 59 under 60 corrected to 58")
+            << 60 << 30 << false << 59 << 1 << 60 << 58;
+        QTest::newRow("redirect 58 under 60 accepted") << 60 << 30 << false << 58 << 0 << 60 << 58;
+        QTest::newRow("redirect 98 leaves no valid max") << 99 << 98 << true << 50 << 2 << 99 << 98;
+        QTest::newRow("max 1 leaves no valid redirect") << 1 << 0 << false << 5 << 2 << 1 << 0;
     }
 
-    ModalAnswerer answerer;
-    (editMaxCall ? spinMaxCall : spinRedirect)->setValue(value);
-
-    QCOMPARE(answerer.seen.size(), boxes);
-    for (const auto &seen : answerer.seen) {
-        QCOMPARE(seen.title, QStringLiteral("Konfiguration"));
-        QCOMPARE(seen.text,
-            QStringLiteral("Die Maximale Rufsignalisierung muss größer als die "
-                           "Rufweiterschaltung sein."));
-    }
-    QCOMPARE(spinMaxCall->value(), finalMaxCall);
-    QCOMPARE(spinRedirect->value(), finalRedirect);
-}
-
-void TestMainWindow::changesAreTracked()
-{
-    MainWindow window;
-    QCOMPARE(window.configuration(), Configuration());
-    QVERIFY(!window.isWindowModified());
-    // A value typed and typed back is no change; the times count as well.
-    auto *number = child<QLineEdit>(*window.findChildren<EntryPanel *>().at(3), "numberEdit1");
-    QTest::keyClicks(number, QStringLiteral("42"));
-    QVERIFY(window.isWindowModified());
-    QTest::keyClick(number, Qt::Key_Backspace);
-    QTest::keyClick(number, Qt::Key_Backspace);
-    QVERIFY(!window.isWindowModified());
-    child<QSpinBox>(window, "spinMaxCall")->setValue(61);
-    QVERIFY(window.isWindowModified());
-
-    // A whole configuration is set without tripping the call-time check when
-    // its own two times agree.
-    Configuration configuration;
-    configuration.maxCallTime = 20;
-    configuration.callRedirectTime = 10;
-    configuration.entries[7]
-        = { QStringLiteral("12"), QStringLiteral("034"), QStringLiteral("12B"), 0x21 };
-    ModalAnswerer answerer;
-    window.setConfiguration(configuration);
-    QVERIFY(answerer.seen.isEmpty());
-    QCOMPARE(window.configuration(), configuration);
-    QCOMPARE(window.busAddress(7), QStringLiteral("B12"));
-}
-
-void TestMainWindow::languages()
-{
-    // Where the program is started from does not matter.
-    QTemporaryDir elsewhere;
-    const QString previous = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(elsewhere.path()));
-    const auto back = qScopeGuard([&] { QDir::setCurrent(previous); });
-
-    MainWindow window;
-    auto *menuDatei = child<QMenu>(window, "menuDatei");
-    auto *buttonTransmit = child<QPushButton>(window, "buttonTransmit");
-    QVERIFY(!buttonTransmit->icon().isNull());
-    QCOMPARE(window.windowTitle(), germanTitle);
-
-    // Any number of switches leaves one version suffix in the title.
-    for (int i = 0; i < 3; ++i) {
-        child<QAction>(window, "actionEnglisch")->trigger();
-        QCoreApplication::processEvents();
-        QCOMPARE(menuDatei->title(), QStringLiteral("&File"));
-        QCOMPARE(buttonTransmit->text(), QStringLiteral("&Write"));
-        QCOMPARE(window.windowTitle(),
-            QStringLiteral("untitled[*] - VX-Adapter Software  -  Version 3.1.0"));
-        child<QAction>(window, "actionDeutsch")->trigger();
-        QCoreApplication::processEvents();
-        QCOMPARE(menuDatei->title(), QStringLiteral("&Datei"));
-        QCOMPARE(buttonTransmit->text(), QStringLiteral("&Schreiben"));
-        QCOMPARE(window.windowTitle(), germanTitle);
-    }
-
-    child<QAction>(window, "actionEnglisch")->trigger();
-    QCoreApplication::processEvents();
-    ModalAnswerer answerer;
-    window.loginClicked(); // empty password
-    QCOMPARE(answerer.titles(), QStringList { QStringLiteral("Password") });
-    QCOMPARE(answerer.seen[0].text, QStringLiteral("No password or password too short."));
-    child<QAction>(window, "actionDeutsch")->trigger();
-    QCoreApplication::processEvents();
-}
-
-void TestMainWindow::withoutCataloguesEverythingStaysGerman()
-{
-    QTemporaryDir empty;
-    const QByteArray previous = qgetenv("VXCONFIG_DATA_DIR");
-    qputenv("VXCONFIG_DATA_DIR", empty.path().toLocal8Bit());
-
-    ModalAnswerer answerer;
+    void callTimeRule()
     {
+        QFETCH(int, maxCall);
+        QFETCH(int, redirect);
+        QFETCH(bool, editMaxCall);
+        QFETCH(int, value);
+        QFETCH(int, boxes);
+        QFETCH(int, finalMaxCall);
+        QFETCH(int, finalRedirect);
+
         MainWindow window;
-        child<QAction>(window, "actionEnglisch")->trigger();
-        QCoreApplication::processEvents();
-        // An earlier window's German catalogue may still lend its mnemonic.
-        QCOMPARE(child<QMenu>(window, "menuDatei")->title().remove(QLatin1Char('&')),
-            QStringLiteral("Datei"));
-        QCOMPARE(child<QLabel>(window, "loginLabel")->text(), QStringLiteral("Ausgeloggt"));
-        QCOMPARE(window.windowTitle(), germanTitle);
-    }
-    qputenv("VXCONFIG_DATA_DIR", previous);
-    QVERIFY2(answerer.seen.isEmpty(), qPrintable(answerer.titles().join(QLatin1Char(','))));
-}
+        auto *spinMaxCall = child<QSpinBox>(window, "spinMaxCall");
+        auto *spinRedirect = child<QSpinBox>(window, "spinRedirect");
+        {
+            const QSignalBlocker a(spinMaxCall);
+            const QSignalBlocker b(spinRedirect);
+            spinMaxCall->setValue(maxCall);
+            spinRedirect->setValue(redirect);
+        }
 
-void TestMainWindow::statusByteRoundTrip_data()
-{
-    QTest::addColumn<int>("entry");
-    QTest::addColumn<int>("written");
-    QTest::addColumn<int>("read");
-    QTest::addColumn<bool>("dialBox");
-
-    QTest::newRow("attendee 3 all bits") << 3 << 0xFF << 0x3D << false;
-    QTest::newRow("master all bits") << 0 << 0xFF << 0x5D << true;
-    QTest::newRow("attendee 9 features only") << 9 << 0x20 << 0x20 << false;
-    QTest::newRow("attendee 1 unused bits") << 1 << 0xC2 << 0x00 << false;
-    QTest::newRow("master dial only") << 0 << 0x40 << 0x40 << true;
-    QTest::newRow("master feature bit ignored") << 0 << 0x20 << 0x00 << false;
-    QTest::newRow("no entry 10") << 10 << 0xFF << 0x00 << false;
-}
-
-void TestMainWindow::statusByteRoundTrip()
-{
-    QFETCH(int, entry);
-    QFETCH(int, written);
-    QFETCH(int, read);
-    QFETCH(bool, dialBox);
-
-    MainWindow window;
-    window.setStatusByte(entry, byte(written));
-    QCOMPARE(int(window.statusByte(entry)), read);
-    QCOMPARE(child<QCheckBox>(window, "dialBox")->isChecked(), dialBox);
-}
-
-void TestMainWindow::busAddressIsLetterFirst_data()
-{
-    QTest::addColumn<int>("entry");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("address");
-
-    QTest::newRow("letter first") << 4 << "C12"
-                                  << "C12";
-    QTest::newRow("digit first") << 4 << "5A"
-                                 << "A5";
-    QTest::newRow("two digits first") << 4 << "12B"
-                                      << "B12";
-    QTest::newRow("blank inside") << 4 << "A 5"
-                                  << "A5";
-    QTest::newRow("empty") << 4 << ""
-                           << "";
-    QTest::newRow("master has none") << 0 << "B7"
-                                     << "";
-}
-
-void TestMainWindow::busAddressIsLetterFirst()
-{
-    QFETCH(int, entry);
-    QFETCH(QString, typed);
-    QFETCH(QString, address);
-
-    MainWindow window;
-    window.setBusAddress(entry, typed);
-    QCOMPARE(window.busAddress(entry), address);
-}
-
-void TestMainWindow::resetConfigurationKeepsCallTimeRule()
-{
-    MainWindow window;
-    auto *spinMaxCall = child<QSpinBox>(window, "spinMaxCall");
-    auto *spinRedirect = child<QSpinBox>(window, "spinRedirect");
-    {
-        const QSignalBlocker a(spinMaxCall);
-        const QSignalBlocker b(spinRedirect);
-        spinMaxCall->setValue(72);
-        spinRedirect->setValue(70);
-    }
-    window.setStatusByte(2, 0x3D);
-    window.setStatusByte(0, 0x5D);
-    window.setCallNumber(0, QStringLiteral("0815"), 1);
-    window.setCallNumber(5, QStringLiteral("4711"), 2);
-    window.setBusAddress(5, QStringLiteral("D3"));
-
-    ModalAnswerer answerer;
-    window.resetConfiguration();
-
-    QCOMPARE(answerer.titles(), QStringList { QStringLiteral("Konfiguration") });
-    QCOMPARE(spinMaxCall->value(), 72);
-    QCOMPARE(spinRedirect->value(), 30);
-    QCOMPARE(window.statusByte(0), byte(0));
-    // The extended options stay unfolded: only their flag survives.
-    QCOMPARE(window.statusByte(2), byte(0x20));
-    QCOMPARE(window.callNumber(0, 1), QString());
-    QCOMPARE(window.callNumber(5, 2), QString());
-    QCOMPARE(window.busAddress(5), QString());
-}
-
-void TestMainWindow::ports()
-{
-    // No port at all: the warning names none, and the window opens all the same.
-    {
-        const QByteArray saved = qgetenv("VXCONFIG_PORTS");
-        qunsetenv("VXCONFIG_PORTS");
-        PortComboBox::setEnumerator([] { return QStringList(); });
         ModalAnswerer answerer;
-        MainWindow window;
-        qputenv("VXCONFIG_PORTS", saved);
-        QCOMPARE(child<QComboBox>(window, "comboPort")->count(), 0);
-        QCOMPARE(answerer.titles(), QStringList { QStringLiteral("Serielle Schnittstelle") });
-        QCOMPARE(answerer.seen[0].text,
-            QStringLiteral("Die serielle Schnittstelle \nkonnte nicht geöffnet werden."));
+        (editMaxCall ? spinMaxCall : spinRedirect)->setValue(value);
+
+        QCOMPARE(answerer.seen.size(), boxes);
+        for (const auto &seen : answerer.seen) {
+            QCOMPARE(seen.title, QStringLiteral("Konfiguration"));
+            QCOMPARE(seen.text,
+                QStringLiteral("Die Maximale Rufsignalisierung muss größer als die "
+                               "Rufweiterschaltung sein."));
+        }
+        QCOMPARE(spinMaxCall->value(), finalMaxCall);
+        QCOMPARE(spinRedirect->value(), finalRedirect);
     }
 
-    static QStringList enumerated { QStringLiteral("ttyS0") };
-    PortComboBox::setEnumerator([] { return enumerated; });
-    const QByteArray saved = qgetenv("VXCONFIG_PORTS");
-    qputenv("VXCONFIG_PORTS", saved + ":/dev/null-adapter");
+    void changesAreTracked()
+    {
+        MainWindow window;
+        QCOMPARE(window.configuration(), Configuration());
+        QVERIFY(!window.isWindowModified());
+        // A value typed and typed back is no change; the times count as well.
+        auto *number = child<QLineEdit>(*window.findChildren<EntryPanel *>().at(3), "numberEdit1");
+        QTest::keyClicks(number, QStringLiteral("42"));
+        QVERIFY(window.isWindowModified());
+        QTest::keyClicks(number, QStringLiteral("\b\b"));
+        QVERIFY(!window.isWindowModified());
+        child<QSpinBox>(window, "spinMaxCall")->setValue(61);
+        QVERIFY(window.isWindowModified());
 
-    MainWindow window;
-    auto *combo = child<PortComboBox>(window, "comboPort");
-    QStringList expected { QString::fromLocal8Bit(saved), QStringLiteral("/dev/null-adapter"),
-        QStringLiteral("ttyS0") };
-    auto entries = [combo] {
-        QStringList list;
-        for (int i = 0; i < combo->count(); ++i)
-            list << combo->itemText(i);
-        return list;
-    };
-    QCOMPARE(entries(), expected);
-    QCOMPARE(combo->currentText(), QString::fromLocal8Bit(saved));
+        // A whole configuration is set without tripping the call-time check when
+        // its own two times agree.
+        Configuration configuration;
+        configuration.maxCallTime = 20;
+        configuration.callRedirectTime = 10;
+        configuration.entries[7]
+            = { QStringLiteral("12"), QStringLiteral("034"), QStringLiteral("12B"), 0x21 };
+        ModalAnswerer answerer;
+        window.setConfiguration(configuration);
+        QVERIFY(answerer.seen.isEmpty());
+        QCOMPARE(window.configuration(), configuration);
+        QCOMPARE(window.busAddress(7), QStringLiteral("B12"));
+    }
 
-    // A path typed and confirmed with Enter becomes an entry and is opened.
-    ModalAnswerer answerer;
-    combo->lineEdit()->selectAll();
-    QTest::keyClicks(combo->lineEdit(), QStringLiteral("/dev/vx-typed"));
-    QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
-    QCOMPARE(combo->currentText(), QStringLiteral("/dev/vx-typed"));
-    QCOMPARE(answerer.titles(), QStringList { QStringLiteral("Serielle Schnittstelle") });
-    QVERIFY(answerer.seen[0].text.contains(QLatin1String("/dev/vx-typed")));
+    void languages()
+    {
+        // Where the program is started from does not matter.
+        QTemporaryDir elsewhere;
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(elsewhere.path()));
+        const auto back = qScopeGuard([&] { QDir::setCurrent(previous); });
 
-    // A new adapter appears when the list is opened; the choice stays and is
-    // not opened again.
-    enumerated << QStringLiteral("ttyUSB0");
-    combo->refresh();
-    QCOMPARE(entries(), expected << QStringLiteral("ttyUSB0") << QStringLiteral("/dev/vx-typed"));
-    QCOMPARE(combo->currentText(), QStringLiteral("/dev/vx-typed"));
-    QCOMPARE(answerer.seen.size(), 1);
+        MainWindow window;
+        QVERIFY(!child<QPushButton>(window, "buttonTransmit")->icon().isNull());
+        Configuration values;
+        values.entries[7] = { QStringLiteral("1234"), QString(), QStringLiteral("12B"), 0x01 };
+        window.setConfiguration(values);
+        auto *roster = child<QListWidget>(window, "listWidget");
+        const QWidget &master = *roster->itemWidget(roster->item(0));
+        const QWidget &attendee = *roster->itemWidget(roster->item(7));
+        const auto texts = [&] {
+            return QStringList { child<QMenu>(window, "menuDatei")->title(),
+                child<QPushButton>(window, "buttonTransmit")->text(), window.windowTitle(),
+                child<QLabel>(attendee, "attendeeLabel")->text(),
+                child<QLabel>(attendee, "summaryLabel")->text(),
+                child<QCheckBox>(master, "nightBox")->text() };
+        };
+        const QStringList german { "&Datei", "&Schreiben", germanTitle, "Teilnehmer 7",
+            "Optionen: Auf Master umleiten", "Alle Teilnehmer auf Master umleiten" };
+        QCOMPARE(texts(), german);
 
-    PortComboBox::setEnumerator(nullptr);
-    qputenv("VXCONFIG_PORTS", saved);
-}
+        // Any number of switches leaves one version suffix in the title, and
+        // the values on screen as they were.
+        for (int i = 0; i < 3; ++i) {
+            speak(window, "actionEnglisch");
+            QCOMPARE(texts(),
+                QStringList({ "&File", "&Write",
+                    "untitled[*] - VX-Adapter Software  -  Version 3.1.0", "Attendee 7",
+                    "Options: Redirect to master", "Redirect all attendees to master" }));
+            speak(window, "actionDeutsch");
+            QCOMPARE(texts(), german);
+        }
+        QCOMPARE(window.configuration(), values);
+
+        speak(window, "actionEnglisch");
+        ModalAnswerer answerer;
+        window.loginClicked(); // empty password
+        QCOMPARE(answerer.titles(), QStringList { QStringLiteral("Password") });
+        QCOMPARE(answerer.seen[0].text, QStringLiteral("No password or password too short."));
+        speak(window, "actionDeutsch");
+    }
+
+    void withoutCataloguesEverythingStaysGerman()
+    {
+        QTemporaryDir empty;
+        const QByteArray previous = qgetenv("VXCONFIG_DATA_DIR");
+        qputenv("VXCONFIG_DATA_DIR", empty.path().toLocal8Bit());
+
+        ModalAnswerer answerer;
+        {
+            MainWindow window;
+            speak(window, "actionEnglisch");
+            // An earlier window's German catalogue may still lend its mnemonic.
+            QCOMPARE(child<QMenu>(window, "menuDatei")->title().remove(QLatin1Char('&')),
+                QStringLiteral("Datei"));
+            QCOMPARE(child<QLabel>(window, "loginLabel")->text(), QStringLiteral("Ausgeloggt"));
+            QCOMPARE(window.windowTitle(), germanTitle);
+        }
+        qputenv("VXCONFIG_DATA_DIR", previous);
+        QVERIFY2(answerer.seen.isEmpty(), qPrintable(answerer.titles().join(QLatin1Char(','))));
+    }
+
+    void statusByteRoundTrip_data()
+    {
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<int>("written");
+        QTest::addColumn<int>("read");
+        QTest::addColumn<bool>("dialBox");
+
+        QTest::newRow("attendee 3 all bits") << 3 << 0xFF << 0x3D << false;
+        QTest::newRow("master all bits") << 0 << 0xFF << 0x5D << true;
+        QTest::newRow("attendee 1 unused bits") << 1 << 0xC2 << 0x00 << false;
+        QTest::newRow("master dial only") << 0 << 0x40 << 0x40 << true;
+        QTest::newRow("master feature bit ignored") << 0 << 0x20 << 0x00 << false;
+        QTest::newRow("no entry 10") << 10 << 0xFF << 0x00 << false;
+    }
+
+    void statusByteRoundTrip()
+    {
+        QFETCH(int, entry);
+        QFETCH(int, written);
+        QFETCH(int, read);
+        QFETCH(bool, dialBox);
+
+        MainWindow window;
+        window.setStatusByte(entry, byte(written));
+        QCOMPARE(int(window.statusByte(entry)), read);
+        QCOMPARE(child<QCheckBox>(window, "dialBox")->isChecked(), dialBox);
+    }
+
+    void resetConfigurationKeepsCallTimeRule()
+    {
+        MainWindow window;
+        Configuration configuration;
+        configuration.maxCallTime = 72;
+        configuration.callRedirectTime = 70;
+        configuration.entries[0] = { QStringLiteral("0815"), QString(), QString(), 0x5D };
+        configuration.entries[2].statusByte = 0x3D;
+        configuration.entries[5] = { QString(), QStringLiteral("4711"), QStringLiteral("D3"), 0 };
+        window.setConfiguration(configuration);
+
+        ModalAnswerer answerer;
+        window.resetConfiguration();
+
+        QCOMPARE(answerer.titles(), QStringList { QStringLiteral("Konfiguration") });
+        // The extended options stay unfolded: only their flag survives.
+        Configuration expected;
+        expected.maxCallTime = 72;
+        expected.entries[2].statusByte = 0x20;
+        QCOMPARE(window.configuration(), expected);
+    }
+
+    void ports()
+    {
+        // No port at all: the warning names none, and the window opens all the same.
+        const QByteArray saved = qgetenv("VXCONFIG_PORTS");
+        const auto restore = qScopeGuard([&] {
+            PortComboBox::setEnumerator(nullptr);
+            qputenv("VXCONFIG_PORTS", saved);
+        });
+        {
+            qunsetenv("VXCONFIG_PORTS");
+            PortComboBox::setEnumerator([] { return QStringList(); });
+            ModalAnswerer answerer;
+            MainWindow window;
+            QCOMPARE(child<QComboBox>(window, "comboPort")->count(), 0);
+            QCOMPARE(answerer.titles(), QStringList { QStringLiteral("Serielle Schnittstelle") });
+            QCOMPARE(answerer.seen[0].text,
+                QStringLiteral("Die serielle Schnittstelle \nkonnte nicht geöffnet werden."));
+        }
+
+        static QStringList enumerated { QStringLiteral("ttyS0") };
+        PortComboBox::setEnumerator([] { return enumerated; });
+        qputenv("VXCONFIG_PORTS", saved + ":/dev/null-adapter");
+
+        MainWindow window;
+        auto *combo = child<PortComboBox>(window, "comboPort");
+        QStringList expected { QString::fromLocal8Bit(saved), QStringLiteral("/dev/null-adapter"),
+            QStringLiteral("ttyS0") };
+        auto entries = [combo] {
+            QStringList list;
+            for (int i = 0; i < combo->count(); ++i)
+                list << combo->itemText(i);
+            return list;
+        };
+        QCOMPARE(entries(), expected);
+        QCOMPARE(combo->currentText(), QString::fromLocal8Bit(saved));
+
+        // A path typed and confirmed with Enter becomes an entry and is opened.
+        ModalAnswerer answerer;
+        combo->lineEdit()->selectAll();
+        QTest::keyClicks(combo->lineEdit(), QStringLiteral("/dev/vx-typed"));
+        QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+        QCOMPARE(combo->currentText(), QStringLiteral("/dev/vx-typed"));
+        QCOMPARE(answerer.titles(), QStringList { QStringLiteral("Serielle Schnittstelle") });
+        QVERIFY(answerer.seen[0].text.contains(QLatin1String("/dev/vx-typed")));
+
+        // A new adapter appears when the list is opened; the choice stays and is
+        // not opened again.
+        enumerated << QStringLiteral("ttyUSB0");
+        combo->refresh();
+        QCOMPARE(
+            entries(), expected << QStringLiteral("ttyUSB0") << QStringLiteral("/dev/vx-typed"));
+        QCOMPARE(combo->currentText(), QStringLiteral("/dev/vx-typed"));
+        QCOMPARE(answerer.seen.size(), 1);
+    }
+};
 
 int main(int argc, char **argv)
 {

@@ -7,6 +7,7 @@
 #include "mainwindow.h"
 #include "modalanswerer.h"
 #include "namedchild.h"
+#include "ptypeer.h"
 
 #include <QDir>
 #include <QLabel>
@@ -14,8 +15,6 @@
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QTest>
-
-#include <pty.h>
 
 namespace {
 
@@ -208,13 +207,9 @@ private slots:
 int main(int argc, char **argv)
 {
     LanguageApplication app(argc, argv);
-    // A port that opens, so that no warning comes up; one of this process's
-    // own, as the port is locked while it is open.
-    int pty[2];
-    char name[256] = {};
-    if (openpty(&pty[0], &pty[1], name, nullptr, nullptr) != 0)
-        return 1;
-    qputenv("VXCONFIG_PORTS", name);
+    // A port that opens, so that no warning comes up.
+    PtyPeer port;
+    qputenv("VXCONFIG_PORTS", port.portName().toLocal8Bit());
     TestWindowDesktop test;
     return QTest::qExec(&test, argc, argv);
 }

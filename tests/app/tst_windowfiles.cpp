@@ -29,7 +29,8 @@ struct Seen
 };
 
 // Triggers the action; a file dialog gets name typed in (or is cancelled when
-// name is empty), a question gets answer, anything else OK.
+// name is empty, or names no file to open), a question gets answer, anything
+// else OK.
 Seen trigger(MainWindow &window, const char *action, const QString &name,
     QMessageBox::StandardButton answer = QMessageBox::Ok)
 {
@@ -38,7 +39,9 @@ Seen trigger(MainWindow &window, const char *action, const QString &name,
         auto *dialog = qobject_cast<QFileDialog *>(modal);
         seen.dialogs << dialog->windowTitle() + QLatin1Char('|') + dialog->nameFilters().join(';')
                 + QLatin1Char('|') + dialog->directory().absolutePath();
-        if (name.isEmpty() || !QTest::qWaitForWindowActive(dialog)) {
+        const bool opens = dialog->acceptMode() == QFileDialog::AcceptOpen;
+        if (name.isEmpty() || (opens && !QFile::exists(name))
+            || !QTest::qWaitForWindowActive(dialog)) {
             dialog->reject();
             return;
         }
@@ -62,237 +65,211 @@ class TestWindowFiles : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(QDir::setCurrent(folder.path()));
+    }
 
-    void dialogs_data();
-    void dialogs();
-    void loadedInFileOrder_data();
-    void loadedInFileOrder();
-    void saveAndOpenAgain();
-    void changesAskFirst_data();
-    void changesAskFirst();
+    void init()
+    {
+        peer = new PtyPeer(this);
+        qputenv("VXCONFIG_PORTS", peer->portName().toLocal8Bit());
+        window = new MainWindow;
+    }
+
+    void cleanup()
+    {
+        window->setWindowModified(false);
+        delete window;
+        delete peer;
+    }
+
+    void dialogs_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("dialog");
+
+        const QString here = QDir::currentPath();
+        const QString backups
+            = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+            + QLatin1String("/vxconfig/backups");
+        QTest::newRow("open") << "actionEinstellungen_importieren"
+                              << "Datei laden|Vx-Configuration (*.tml)|" + here;
+        QTest::newRow("save") << "actionEinstellungen_exportieren"
+                              << "Datei speichern|Vx-Configuration (*.tml)|" + here;
+        QTest::newRow("import") << "actionAlteEinstellungen_importieren"
+                                << "Alte Einstellungen importieren|VXA 2.0 Einstellung (*.cvx)|"
+                + here;
+        QTest::newRow("restore") << "actionSicherung_wiederherstellen"
+                                 << "Sicherung wiederherstellen|Vx-Configuration (*.tml)|"
+                + backups;
+        QTest::newRow("pdf") << "actionAls_PDF_exportieren"
+                             << "Als PDF exportieren|PDF-Dokument (*.pdf)|" + here;
+    }
+
+    void dialogs()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, dialog);
+        QDir().mkpath(dialog.section(QLatin1Char('|'), 2));
+
+        window->setCallNumber(4, QStringLiteral("12"), 1);
+        const Configuration before = window->configuration();
+        window->setWindowModified(false); // no question first
+        const Seen seen = trigger(*window, action.toLatin1(), QString());
+        QCOMPARE(seen.dialogs, QStringList { dialog });
+        QVERIFY(seen.boxes.isEmpty());
+        QCOMPARE(window->configuration(), before);
+    }
+
+    void loadedInFileOrder_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<Configuration>("expected");
+
+        // On screen before: times 70 and 40, attendee 2 with extended functions.
+        Configuration screen;
+        screen.maxCallTime = 70;
+        screen.callRedirectTime = 40;
+        screen.entries[2] = { "21", "22", "B2", 0x20 };
+
+        Configuration xml = screen;
+        xml.maxCallTime = 42; // 0x14 is not above 40 on screen: raised to 42 first
+        xml.callRedirectTime = 10;
+        xml.entries[1] = { "12a4", "", "12A", 0x01 };
+        QTest::newRow("xml")
+            << "actionEinstellungen_importieren"
+            << "a.tml"
+            << QByteArray("<Vx-Configuration><General><MaxCallTime>14</MaxCallTime>"
+                          "<CallRedirectTime>a</CallRedirectTime></General><Attendee1>"
+                          "<CallNumber1>12a4</CallNumber1><BusAddress>12A</BusAddress>"
+                          "<StatusByte>101</StatusByte></Attendee1></Vx-Configuration>")
+            << QStringList { "Konfiguration: Die Maximale Rufsignalisierung muss größer als die "
+                             "Rufweiterschaltung sein.",
+                   "Importieren: Diese Werte der Datei kann der VX-Adapter nicht übernehmen. Sie "
+                   "stehen unverändert auf dem Bildschirm; korrigieren Sie sie vor dem "
+                   "Schreiben:\n\n"
+                   "Teilnehmer 1, Rufnummer 1: 12a4\nTeilnehmer 1, Optionen: 101" }
+            << xml;
+
+        Configuration legacy;
+        legacy.maxCallTime = 60;
+        legacy.callRedirectTime = 30;
+        legacy.entries[0] = { "201", "", "", 0x41 };
+        legacy.entries[1] = { "204", "", "A12", 0x19 };
+        legacy.entries[2] = { "205", "206", "B3", 0x24 }; // extended functions kept
+        QFile example(qEnvironmentVariable("VX_TEST_DATA") + QLatin1String("/example.cvx"));
+        example.open(QIODevice::ReadOnly);
+        QTest::newRow("older file") << "actionAlteEinstellungen_importieren"
+                                    << "b.cvx" << example.readAll() << QStringList() << legacy;
+
+        QTest::newRow("not XML") << "actionEinstellungen_importieren"
+                                 << "c.tml" << QByteArray("<Vx-Configuration>")
+                                 << QStringList { "Importieren: " + importFailed } << screen;
+    }
+
+    void loadedInFileOrder()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QFETCH(QStringList, boxes);
+        QFETCH(Configuration, expected);
+
+        Configuration screen;
+        screen.maxCallTime = 70;
+        screen.callRedirectTime = 40;
+        screen.entries[2] = { "21", "22", "B2", 0x20 };
+        window->setConfiguration(screen);
+        window->setWindowModified(false);
+
+        QFile file(folder.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        file.close();
+        const Seen seen = trigger(*window, action.toLatin1(), file.fileName());
+        QCOMPARE(seen.boxes, boxes);
+        QCOMPARE(window->configuration(), expected);
+    }
+
+    void saveAndOpenAgain()
+    {
+        Configuration configuration;
+        configuration.entries[0] = { "0815", "", "", 0x5d };
+        configuration.entries[9] = { "9", "99", "24I", 0x3d };
+        window->setConfiguration(configuration);
+        QVERIFY(window->isWindowModified());
+
+        // A save that fails says so and changes nothing.
+        const QString nowhere = folder.filePath(QStringLiteral("missing/x.tml"));
+        Seen seen = trigger(*window, "actionEinstellungen_exportieren", nowhere);
+        QCOMPARE(seen.boxes.size(), 1);
+        QVERIFY(seen.boxes[0].contains(nowhere));
+        QVERIFY(window->isWindowModified());
+
+        const QString saved = folder.filePath(QStringLiteral("site.tml"));
+        seen = trigger(*window, "actionEinstellungen_exportieren", saved);
+        QVERIFY(seen.boxes.isEmpty());
+        QVERIFY(!window->isWindowModified());
+        QVERIFY(window->windowTitle().startsWith(QLatin1String("site.tml[*] - ")));
+        QVERIFY(window->statusBar()->currentMessage().contains(QLatin1String("site.tml")));
+
+        window->resetConfiguration();
+        seen = trigger(*window, "actionEinstellungen_importieren", saved, QMessageBox::Discard);
+        QCOMPARE(seen.boxes.size(), 1); // the question only
+        // Back as saved, but for the address, which a file holds letter first.
+        configuration.entries[9].busAddress = QStringLiteral("I24");
+        QCOMPARE(window->configuration(), configuration);
+        QVERIFY(!window->isWindowModified());
+    }
+
+    void changesAskFirst_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("goesOn");
+        QTest::addColumn<bool>("saves");
+
+        for (const char *action : { "actionBeenden", "actionEinstellungen_importieren",
+                 "actionAlteEinstellungen_importieren" }) {
+            QTest::addRow("%s, save", action) << action << int(QMessageBox::Save) << true << true;
+            QTest::addRow("%s, discard", action)
+                << action << int(QMessageBox::Discard) << true << false;
+            QTest::addRow("%s, cancel", action)
+                << action << int(QMessageBox::Cancel) << false << false;
+        }
+    }
+
+    void changesAskFirst()
+    {
+        QFETCH(QString, action);
+        QFETCH(int, answer);
+        QFETCH(bool, goesOn);
+        QFETCH(bool, saves);
+
+        window->show();
+        window->setCallNumber(5, QStringLiteral("4711"), 2);
+        const QString target = folder.filePath(QStringLiteral("asked.tml"));
+        QFile::remove(target);
+        // The save dialog gets the name; an open dialog opens what it saved.
+        const Seen seen
+            = trigger(*window, action.toLatin1(), target, QMessageBox::StandardButton(answer));
+
+        QVERIFY(seen.boxes.value(0).startsWith(QStringLiteral("Ungesicherte Änderungen: ")));
+        QCOMPARE(QFile::exists(target), saves);
+        const bool closing = action == QLatin1String("actionBeenden");
+        QCOMPARE(closing ? !window->isVisible() : seen.dialogs.size() == 1 + int(saves), goesOn);
+        QCOMPARE(window->callNumber(5, 2), QStringLiteral("4711"));
+    }
 
 private:
-    QString file(const QString &name, const QByteArray &content = {}) const;
-
     QTemporaryDir folder;
     PtyPeer *peer = nullptr;
     MainWindow *window = nullptr;
 };
-
-void TestWindowFiles::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-    QVERIFY(QDir::setCurrent(folder.path()));
-}
-
-void TestWindowFiles::init()
-{
-    peer = new PtyPeer(this);
-    qputenv("VXCONFIG_PORTS", peer->portName().toLocal8Bit());
-    window = new MainWindow;
-}
-
-void TestWindowFiles::cleanup()
-{
-    window->setWindowModified(false);
-    delete window;
-    delete peer;
-}
-
-QString TestWindowFiles::file(const QString &name, const QByteArray &content) const
-{
-    QFile out(folder.filePath(name));
-    if (!content.isNull() && (!out.open(QIODevice::WriteOnly) || out.write(content) < 0))
-        qFatal("cannot write %s", qPrintable(name));
-    return out.fileName();
-}
-
-void TestWindowFiles::dialogs_data()
-{
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<QString>("dialog");
-
-    const QString here = QDir::currentPath();
-    const QString backups = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-        + QLatin1String("/vxconfig/backups");
-    QTest::newRow("open") << "actionEinstellungen_importieren"
-                          << "Datei laden|Vx-Configuration (*.tml)|" + here;
-    QTest::newRow("save") << "actionEinstellungen_exportieren"
-                          << "Datei speichern|Vx-Configuration (*.tml)|" + here;
-    QTest::newRow("import") << "actionAlteEinstellungen_importieren"
-                            << "Alte Einstellungen importieren|VXA 2.0 Einstellung (*.cvx)|" + here;
-    QTest::newRow("restore") << "actionSicherung_wiederherstellen"
-                             << "Sicherung wiederherstellen|Vx-Configuration (*.tml)|" + backups;
-    QTest::newRow("pdf") << "actionAls_PDF_exportieren"
-                         << "Als PDF exportieren|PDF-Dokument (*.pdf)|" + here;
-}
-
-void TestWindowFiles::dialogs()
-{
-    QFETCH(QString, action);
-    QFETCH(QString, dialog);
-    QDir().mkpath(dialog.section(QLatin1Char('|'), 2));
-
-    window->setCallNumber(4, QStringLiteral("12"), 1);
-    const Configuration before = window->configuration();
-    window->setWindowModified(false); // no question first
-    const Seen seen = trigger(*window, action.toLatin1(), QString());
-    QCOMPARE(seen.dialogs, QStringList { dialog });
-    QVERIFY(seen.boxes.isEmpty());
-    QCOMPARE(window->configuration(), before);
-}
-
-void TestWindowFiles::loadedInFileOrder_data()
-{
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QStringList>("boxes");
-    QTest::addColumn<Configuration>("expected");
-
-    // On screen before: times 70 and 40, attendee 2 with extended functions.
-    Configuration screen;
-    screen.maxCallTime = 70;
-    screen.callRedirectTime = 40;
-    screen.entries[2] = { "21", "22", "B2", 0x20 };
-
-    Configuration xml = screen;
-    xml.maxCallTime = 42; // 0x14 is not above 40 on screen: raised to 42 first
-    xml.callRedirectTime = 10;
-    xml.entries[1] = { "12a4", "", "12A", 0x01 };
-    QTest::newRow("xml")
-        << "actionEinstellungen_importieren"
-        << "a.tml"
-        << QByteArray("<Vx-Configuration><General><MaxCallTime>14</MaxCallTime>"
-                      "<CallRedirectTime>a</CallRedirectTime></General><Attendee1>"
-                      "<CallNumber1>12a4</CallNumber1><BusAddress>12A</BusAddress>"
-                      "<StatusByte>101</StatusByte></Attendee1></Vx-Configuration>")
-        << QStringList { "Konfiguration: Die Maximale Rufsignalisierung muss größer als die "
-                         "Rufweiterschaltung sein.",
-               "Importieren: Diese Werte der Datei kann der VX-Adapter nicht übernehmen. Sie "
-               "stehen unverändert auf dem Bildschirm; korrigieren Sie sie vor dem Schreiben:\n\n"
-               "Teilnehmer 1, Rufnummer 1: 12a4\nTeilnehmer 1, Optionen: 101" }
-        << xml;
-
-    Configuration legacy;
-    legacy.maxCallTime = 60;
-    legacy.callRedirectTime = 30;
-    legacy.entries[0] = { "201", "", "", 0x41 };
-    legacy.entries[1] = { "204", "", "A12", 0x19 };
-    legacy.entries[2] = { "205", "206", "B3", 0x24 }; // extended functions kept
-    QFile example(qEnvironmentVariable("VX_TEST_DATA") + QLatin1String("/example.cvx"));
-    example.open(QIODevice::ReadOnly);
-    QTest::newRow("older file") << "actionAlteEinstellungen_importieren"
-                                << "b.cvx" << example.readAll() << QStringList() << legacy;
-
-    QTest::newRow("not XML") << "actionEinstellungen_importieren"
-                             << "c.tml" << QByteArray("<Vx-Configuration>")
-                             << QStringList { "Importieren: " + importFailed } << screen;
-}
-
-void TestWindowFiles::loadedInFileOrder()
-{
-    QFETCH(QString, action);
-    QFETCH(QString, name);
-    QFETCH(QByteArray, content);
-    QFETCH(QStringList, boxes);
-    QFETCH(Configuration, expected);
-
-    Configuration screen;
-    screen.maxCallTime = 70;
-    screen.callRedirectTime = 40;
-    screen.entries[2] = { "21", "22", "B2", 0x20 };
-    window->setConfiguration(screen);
-    window->setWindowModified(false);
-
-    const Seen seen = trigger(*window, action.toLatin1(), file(name, content));
-    QCOMPARE(seen.boxes, boxes);
-    QCOMPARE(window->configuration(), expected);
-}
-
-void TestWindowFiles::saveAndOpenAgain()
-{
-    Configuration configuration;
-    configuration.entries[0] = { "0815", "", "", 0x5d };
-    configuration.entries[9] = { "9", "99", "24I", 0x3d };
-    window->setConfiguration(configuration);
-    QVERIFY(window->isWindowModified());
-
-    // A save that fails says so and changes nothing.
-    const QString nowhere = folder.filePath(QStringLiteral("missing/x.tml"));
-    Seen seen = trigger(*window, "actionEinstellungen_exportieren", nowhere);
-    QCOMPARE(seen.boxes.size(), 1);
-    QVERIFY(seen.boxes[0].contains(nowhere));
-    QVERIFY(window->isWindowModified());
-
-    const QString saved = folder.filePath(QStringLiteral("site.tml"));
-    seen = trigger(*window, "actionEinstellungen_exportieren", saved);
-    QVERIFY(seen.boxes.isEmpty());
-    QVERIFY(!window->isWindowModified());
-    QVERIFY(window->windowTitle().startsWith(QLatin1String("site.tml[*] - ")));
-    QVERIFY(window->statusBar()->currentMessage().contains(QLatin1String("site.tml")));
-
-    window->resetConfiguration();
-    seen = trigger(*window, "actionEinstellungen_importieren", saved, QMessageBox::Discard);
-    QCOMPARE(seen.boxes.size(), 1); // the question only
-    // Back as saved, but for the address, which a file holds letter first.
-    configuration.entries[9].busAddress = QStringLiteral("I24");
-    QCOMPARE(window->configuration(), configuration);
-    QVERIFY(!window->isWindowModified());
-}
-
-void TestWindowFiles::changesAskFirst_data()
-{
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("goesOn");
-    QTest::addColumn<bool>("saves");
-
-    for (const char *action : { "actionBeenden", "actionEinstellungen_importieren",
-             "actionAlteEinstellungen_importieren" }) {
-        QTest::addRow("%s, save", action) << action << int(QMessageBox::Save) << true << true;
-        QTest::addRow("%s, discard", action)
-            << action << int(QMessageBox::Discard) << true << false;
-        QTest::addRow("%s, cancel", action) << action << int(QMessageBox::Cancel) << false << false;
-    }
-}
-
-void TestWindowFiles::changesAskFirst()
-{
-    QFETCH(QString, action);
-    QFETCH(int, answer);
-    QFETCH(bool, goesOn);
-    QFETCH(bool, saves);
-
-    window->show();
-    window->setCallNumber(5, QStringLiteral("4711"), 2);
-    const QString target = folder.filePath(QStringLiteral("asked.tml"));
-    QFile::remove(target);
-    // The save dialog gets the name; the open dialog after it is cancelled.
-    ModalAnswerer answerer(QMessageBox::StandardButton(answer), [&](QWidget *modal) {
-        auto *dialog = qobject_cast<QFileDialog *>(modal);
-        if (dialog->acceptMode() == QFileDialog::AcceptOpen
-            || !QTest::qWaitForWindowActive(dialog)) {
-            dialog->reject();
-            return;
-        }
-        QTest::keyClicks(dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")), target);
-        QTest::keyClick(
-            dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")), Qt::Key_Return);
-    });
-    child<QAction>(*window, action.toLatin1())->trigger();
-
-    QCOMPARE(answerer.seen.value(0).title, QStringLiteral("Ungesicherte Änderungen"));
-    QCOMPARE(QFile::exists(target), saves);
-    const bool closing = action == QLatin1String("actionBeenden");
-    const int openDialogs = int(std::count_if(answerer.seen.cbegin(), answerer.seen.cend(),
-        [](const ModalAnswerer::Seen &s) { return s.className == QLatin1String("QFileDialog"); }));
-    QCOMPARE(closing ? !window->isVisible() : openDialogs == 1 + int(saves), goesOn);
-    QCOMPARE(window->callNumber(5, 2), QStringLiteral("4711"));
-}
 
 QTEST_MAIN(TestWindowFiles)
 #include "tst_windowfiles.moc"

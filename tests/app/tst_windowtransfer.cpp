@@ -5,12 +5,17 @@
 #include "configurationxml.h"
 #include "mainwindow.h"
 #include "modalanswerer.h"
+#include "namedchild.h"
+#include "progressdialog.h"
 #include "vxsimprocess.h"
-#include "windowdriver.h"
 
 #include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTest>
 
 namespace {
 
@@ -37,6 +42,13 @@ Configuration sample(const QString &number)
     return configuration;
 }
 
+// The dialog of the run started last; earlier ones may still be open.
+ProgressDialog *progressDialog(const MainWindow &window)
+{
+    const QList<ProgressDialog *> dialogs = window.findChildren<ProgressDialog *>();
+    return dialogs.isEmpty() ? nullptr : dialogs.last();
+}
+
 } // namespace
 
 class TestWindowTransfer : public QObject
@@ -44,197 +56,176 @@ class TestWindowTransfer : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanup();
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QDir(backupFolder()).removeRecursively();
+    }
 
-    void inputCheckPutsCursorThere_data();
-    void inputCheckPutsCursorThere();
-    void writeBacksUpAndVerifies();
-    void verifyListsWhatTheAdapterKeptWrongly();
-    void oneProgressWindowAtATime();
-    void readAsksBeforeReplacingChanges();
+    void cleanup()
+    {
+        if (window)
+            window->setWindowModified(false);
+        window.reset();
+        sim.reset();
+    }
+
+    void inputCheckPutsCursorThere_data()
+    {
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+
+        const auto row = [](const char *name, int entry, const char *field, const char *text,
+                             const QString &message) {
+            QTest::newRow(name) << entry << QString(field) << QString(text) << message;
+        };
+        row("master's number with a letter", 0, "numberEdit1", "12a",
+            "Die Rufnummer 1 von Master darf nur Ziffern enthalten, höchstens 4.");
+        row("address without switch setting", 8, "addressEdit", "A0",
+            "Die Kelvo-Adresse von Teilnehmer 8 lässt sich mit den DIP-Schaltern nicht einstellen: "
+            "erlaubt sind ein Buchstabe von A bis I und eine Zahl von 1 bis 27, zum Beispiel B12.");
+        row("address without number", 9, "numberEdit1", "",
+            "Bei einem Teilnehmer wurde keine Rufnummer eingetragen.");
+        row("the same address twice", 6, "addressEdit", "12B",
+            "Es wurde an verschiedene Teilnehmer die gleiche Kelvo-Adresse vergeben.");
+    }
+
+    void inputCheckPutsCursorThere()
+    {
+        QFETCH(int, entry);
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+
+        open();
+        window->resize(650, 446);
+        Configuration configuration;
+        configuration.entries[1] = { QStringLiteral("11"), QString(), QStringLiteral("B12"), 0 };
+        configuration.entries[6] = { QStringLiteral("66"), QString(), QStringLiteral("F6"), 0 };
+        configuration.entries[9] = { QStringLiteral("99"), QString(), QStringLiteral("I9"), 0 };
+        window->setConfiguration(configuration);
+        auto *roster = child<QListWidget>(*window, "listWidget");
+        QLineEdit *editor
+            = child<QLineEdit>(*roster->itemWidget(roster->item(entry)), qPrintable(field));
+        editor->setText(text);
+
+        ModalAnswerer answerer;
+        click(*window, "buttonTransmit");
+        QCOMPARE(answerer.titles(), QStringList { QStringLiteral("Eingabefehler") });
+        QCOMPARE(answerer.seen[0].text, message);
+        QCOMPARE(window->focusWidget(), editor);
+        QCOMPARE(editor->hasSelectedText(), field == QLatin1String("addressEdit") && entry == 6);
+        // Scrolled to the field.
+        QVERIFY(!editor->visibleRegion().isEmpty());
+        QVERIFY(!progressDialog(*window));
+    }
+
+    void writeBacksUpAndVerifies()
+    {
+        open();
+        const Configuration first = sample(QStringLiteral("0815"));
+        window->setConfiguration(first);
+        run("buttonTransmit");
+        QCOMPARE(window->statusBar()->currentMessage(),
+            QStringLiteral("Die Konfiguration wurde geschrieben und geprüft."));
+        QVERIFY(!window->isWindowModified());
+
+        // The next write saves exactly one backup: what the adapter held.
+        const QStringList before = backups();
+        window->setConfiguration(sample(QStringLiteral("4711")));
+        run("buttonTransmit");
+        const QStringList after = backups();
+        QCOMPARE(after.size(), before.size() + 1);
+        QFile newest(QDir(backupFolder()).filePath(after.last()));
+        QVERIFY(newest.open(QIODevice::ReadOnly));
+        QCOMPARE(newest.readAll(), ConfigurationXml::toXml(first));
+    }
+
+    void verifyListsWhatTheAdapterKeptWrongly()
+    {
+        open({ QStringLiteral("--corrupt"), QStringLiteral("4:callnumber2") });
+        window->setConfiguration(sample(QStringLiteral("0815")));
+        ModalAnswerer answerer;
+        run("buttonTransmit");
+        QTRY_COMPARE(answerer.seen.size(), 1);
+        QCOMPARE(answerer.seen[0].title, QStringLiteral("Prüfung"));
+        QCOMPARE(answerer.seen[0].text.section(QLatin1Char('\n'), 2),
+            QStringLiteral("Teilnehmer 4, Rufnummer 2: geschrieben 0301234, gelesen 0301235"));
+        // The screen keeps what the user wrote.
+        QCOMPARE(window->callNumber(4, 2), QStringLiteral("0301234"));
+    }
+
+    void oneProgressWindowAtATime()
+    {
+        open({ QStringLiteral("--latency"), QStringLiteral("100") });
+        click(*window, "buttonTransmit");
+        QTRY_VERIFY(progressDialog(*window));
+        ProgressDialog *writing = progressDialog(*window);
+        QCOMPARE(child<QLabel>(*writing, "processLabel")->text(),
+            QStringLiteral("Sicherung: Rufweiterleitung"));
+
+        // Reading or resetting now only brings the write's window forward.
+        click(*window, "buttonRequest");
+        ModalAnswerer answerer(QMessageBox::Yes);
+        child<QAction>(*window, "actionZur_cksetzen")->trigger();
+        QVERIFY(answerer.seen.isEmpty());
+        QCOMPARE(window->findChildren<ProgressDialog *>(), QList<ProgressDialog *> { writing });
+
+        // Writing again starts afresh in a window of its own.
+        click(*window, "buttonTransmit");
+        QTRY_COMPARE(window->findChildren<ProgressDialog *>().size(), 1);
+        QVERIFY(progressDialog(*window) != writing);
+        progressDialog(*window)->reject();
+    }
+
+    void readAsksBeforeReplacingChanges()
+    {
+        open();
+        window->setCallNumber(2, QStringLiteral("222"), 1);
+        {
+            ModalAnswerer answerer(QMessageBox::Cancel);
+            click(*window, "buttonRequest");
+            QCOMPARE(answerer.titles(), QStringList { QStringLiteral("Ungesicherte Änderungen") });
+            QVERIFY(!progressDialog(*window));
+        }
+        ModalAnswerer answerer(QMessageBox::Discard);
+        run("buttonRequest");
+        QCOMPARE(window->callNumber(2, 1), QString());
+        QVERIFY(!window->isWindowModified());
+    }
 
 private:
     // A window logged in to vxsim started with the options.
-    void open(const QStringList &options = {});
-    // Runs the write or read and waits until its progress window is gone.
-    void run(void (WindowDriver::*click)() const);
+    void open(const QStringList &options = {})
+    {
+        sim = std::make_unique<VxSimProcess>();
+        QVERIFY(sim->start(options));
+        qputenv("VXCONFIG_PORTS", sim->portName().toLocal8Bit());
+        window = std::make_unique<MainWindow>();
+        // The switches are remembered; these runs want both on.
+        child<QAction>(*window, "actionBackupBeforeWrite")->setChecked(true);
+        child<QAction>(*window, "actionVerifyAfterWrite")->setChecked(true);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        child<QLineEdit>(*window, "passwordEdit")->setText(QStringLiteral("1234"));
+        click(*window, "buttonLogin");
+        QTRY_VERIFY(window->isLoggedIn());
+    }
+
+    // Clicks the write or read button and waits until its progress window is gone.
+    void run(const char *button)
+    {
+        click(*window, button);
+        QTRY_VERIFY(progressDialog(*window));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !progressDialog(*window) || !progressDialog(*window)->isVisible(), 20000);
+    }
 
     std::unique_ptr<VxSimProcess> sim;
     std::unique_ptr<MainWindow> window;
-    std::unique_ptr<WindowDriver> driver;
 };
-
-void TestWindowTransfer::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-    QDir(backupFolder()).removeRecursively();
-}
-
-void TestWindowTransfer::cleanup()
-{
-    if (window)
-        window->setWindowModified(false);
-    driver.reset();
-    window.reset();
-    sim.reset();
-}
-
-void TestWindowTransfer::open(const QStringList &options)
-{
-    sim = std::make_unique<VxSimProcess>();
-    QVERIFY(sim->start(options));
-    qputenv("VXCONFIG_PORTS", sim->portName().toLocal8Bit());
-    window = std::make_unique<MainWindow>();
-    driver = std::make_unique<WindowDriver>(*window);
-    // The switches are remembered; these runs want both on.
-    child<QAction>(*window, "actionBackupBeforeWrite")->setChecked(true);
-    child<QAction>(*window, "actionVerifyAfterWrite")->setChecked(true);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    driver->logIn();
-    QTRY_VERIFY(window->isLoggedIn());
-}
-
-void TestWindowTransfer::run(void (WindowDriver::*click)() const)
-{
-    ((*driver).*click)();
-    QTRY_VERIFY(driver->progressDialog());
-    QTRY_VERIFY_WITH_TIMEOUT(
-        !driver->progressDialog() || !driver->progressDialog()->isVisible(), 20000);
-}
-
-void TestWindowTransfer::inputCheckPutsCursorThere_data()
-{
-    QTest::addColumn<int>("entry");
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("message");
-
-    QTest::newRow("master's number with a letter")
-        << 0 << "numberEdit1"
-        << "12a"
-        << "Die Rufnummer 1 von Master darf nur Ziffern enthalten, höchstens 4.";
-    QTest::newRow("address without switch setting")
-        << 8 << "addressEdit"
-        << "A0"
-        << "Die Kelvo-Adresse von Teilnehmer 8 lässt sich mit den DIP-Schaltern nicht "
-           "einstellen: erlaubt sind ein Buchstabe von A bis I und eine Zahl von 1 bis 27, zum "
-           "Beispiel B12.";
-    QTest::newRow("address without number")
-        << 9 << "numberEdit1"
-        << ""
-        << "Bei einem Teilnehmer wurde keine Rufnummer eingetragen.";
-    QTest::newRow("the same address twice")
-        << 6 << "addressEdit"
-        << "12B"
-        << "Es wurde an verschiedene Teilnehmer die gleiche Kelvo-Adresse vergeben.";
-}
-
-void TestWindowTransfer::inputCheckPutsCursorThere()
-{
-    QFETCH(int, entry);
-    QFETCH(QString, field);
-    QFETCH(QString, text);
-    QFETCH(QString, message);
-
-    open();
-    window->resize(650, 446);
-    Configuration configuration;
-    configuration.entries[1] = { QStringLiteral("11"), QString(), QStringLiteral("B12"), 0 };
-    configuration.entries[6] = { QStringLiteral("66"), QString(), QStringLiteral("F6"), 0 };
-    configuration.entries[9] = { QStringLiteral("99"), QString(), QStringLiteral("I9"), 0 };
-    window->setConfiguration(configuration);
-    driver->edit(entry, field.toLatin1())->setText(text);
-
-    ModalAnswerer answerer;
-    driver->clickTransmit();
-    QCOMPARE(answerer.titles(), QStringList { QStringLiteral("Eingabefehler") });
-    QCOMPARE(answerer.seen[0].text, message);
-    QLineEdit *editor = driver->edit(entry, field.toLatin1());
-    QCOMPARE(window->focusWidget(), editor);
-    QCOMPARE(editor->hasSelectedText(), field == QLatin1String("addressEdit") && entry == 6);
-    // Scrolled to the field.
-    QVERIFY(!editor->visibleRegion().isEmpty());
-    QVERIFY(!driver->progressDialog());
-}
-
-void TestWindowTransfer::writeBacksUpAndVerifies()
-{
-    open();
-    const Configuration first = sample(QStringLiteral("0815"));
-    window->setConfiguration(first);
-    run(&WindowDriver::clickTransmit);
-    QCOMPARE(window->statusBar()->currentMessage(),
-        QStringLiteral("Die Konfiguration wurde geschrieben und geprüft."));
-    QVERIFY(!window->isWindowModified());
-
-    // The next write saves exactly one backup: what the adapter held.
-    const QStringList before = backups();
-    window->setConfiguration(sample(QStringLiteral("4711")));
-    run(&WindowDriver::clickTransmit);
-    const QStringList after = backups();
-    QCOMPARE(after.size(), before.size() + 1);
-    const QString newest = QDir(backupFolder()).filePath(after.last());
-    const std::optional<SettingsFileContents> backup = ConfigurationXml::load(newest);
-    QVERIFY(backup);
-    Configuration held;
-    for (const ConfigurationChange &change : backup->changes)
-        held.apply(change);
-    QCOMPARE(held, first);
-}
-
-void TestWindowTransfer::verifyListsWhatTheAdapterKeptWrongly()
-{
-    open({ QStringLiteral("--corrupt"), QStringLiteral("4:callnumber2") });
-    window->setConfiguration(sample(QStringLiteral("0815")));
-    ModalAnswerer answerer;
-    run(&WindowDriver::clickTransmit);
-    QTRY_COMPARE(answerer.seen.size(), 1);
-    QCOMPARE(answerer.seen[0].title, QStringLiteral("Prüfung"));
-    QCOMPARE(answerer.seen[0].text.section(QLatin1Char('\n'), 2),
-        QStringLiteral("Teilnehmer 4, Rufnummer 2: geschrieben 0301234, gelesen 0301235"));
-    // The screen keeps what the user wrote.
-    QCOMPARE(window->callNumber(4, 2), QStringLiteral("0301234"));
-}
-
-void TestWindowTransfer::oneProgressWindowAtATime()
-{
-    open({ QStringLiteral("--latency"), QStringLiteral("100") });
-    driver->clickTransmit();
-    QTRY_VERIFY(driver->progressDialog());
-    ProgressDialog *writing = driver->progressDialog();
-    QCOMPARE(WindowDriver::processText(writing), QStringLiteral("Sicherung: Rufweiterleitung"));
-
-    // Reading or resetting now only brings the write's window forward.
-    driver->clickRequest();
-    ModalAnswerer answerer(QMessageBox::Yes);
-    child<QAction>(*window, "actionZur_cksetzen")->trigger();
-    QVERIFY(answerer.seen.isEmpty());
-    QCOMPARE(window->findChildren<ProgressDialog *>(), QList<ProgressDialog *> { writing });
-
-    // Writing again starts afresh in a window of its own.
-    driver->clickTransmit();
-    QTRY_COMPARE(window->findChildren<ProgressDialog *>().size(), 1);
-    QVERIFY(driver->progressDialog() != writing);
-    WindowDriver::cancel(driver->progressDialog());
-}
-
-void TestWindowTransfer::readAsksBeforeReplacingChanges()
-{
-    open();
-    window->setCallNumber(2, QStringLiteral("222"), 1);
-    {
-        ModalAnswerer answerer(QMessageBox::Cancel);
-        driver->clickRequest();
-        QCOMPARE(answerer.titles(), QStringList { QStringLiteral("Ungesicherte Änderungen") });
-        QVERIFY(!driver->progressDialog());
-    }
-    ModalAnswerer answerer(QMessageBox::Discard);
-    run(&WindowDriver::clickRequest);
-    QCOMPARE(window->callNumber(2, 1), QString());
-    QVERIFY(!window->isWindowModified());
-}
 
 QTEST_MAIN(TestWindowTransfer)
 #include "tst_windowtransfer.moc"

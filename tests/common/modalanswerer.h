@@ -45,8 +45,6 @@ public:
         return list;
     }
 
-    void setButton(QMessageBox::StandardButton b) { button = b; }
-
 private:
     void poll()
     {
@@ -54,18 +52,12 @@ private:
         if (!modal || modal == last)
             return;
         last = modal;
-        Seen s { QString::fromLatin1(modal->metaObject()->className()), modal->windowTitle(), {} };
-        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-            s.text = box->text();
-            seen << s;
-            if (QAbstractButton *b = box->button(button))
-                b->click();
-            else
-                box->reject();
-            return;
-        }
-        seen << s;
-        if (handler)
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        seen << Seen { QString::fromLatin1(modal->metaObject()->className()), modal->windowTitle(),
+            box ? box->text() : QString() };
+        if (box && box->button(button))
+            box->button(button)->click();
+        else if (handler && !box)
             handler(modal);
         else if (auto *dialog = qobject_cast<QDialog *>(modal))
             dialog->reject();

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QObject>
-#include <QtGlobal>
 
 // The widget the forms give this object name; a missing one ends the test run
 // at once, since every later step would only fail more obscurely.
@@ -12,4 +12,9 @@ T *child(const QObject &parent, const char *name)
     if (!object)
         qFatal("no child %s", name);
     return object;
+}
+
+inline void click(const QObject &parent, const char *button)
+{
+    child<QAbstractButton>(parent, button)->click();
 }

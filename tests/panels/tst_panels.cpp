@@ -1,15 +1,36 @@
+// The roster's panels and the password dialog as a user types into them: what
+// each field keeps, the address switches, the folded options.
+
 #include "attendeewidget.h"
-#include "faketranslator.h"
+#include "callnumbervalidator.h"
 #include "kelvoaddresslabel.h"
-#include "masterwidget.h"
+#include "passworddialog.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 
 namespace {
+
+// QTest::keyClicks() takes Latin-1 only; a user with another keyboard layout
+// types other characters, which arrive as key events carrying just the text.
+void typeText(QWidget *widget, const QString &text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(widget, c.toLatin1());
+            continue;
+        }
+        for (const QEvent::Type type : { QEvent::KeyPress, QEvent::KeyRelease }) {
+            QKeyEvent event(type, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QCoreApplication::sendEvent(widget, &event);
+        }
+    }
+}
 
 // An attendee panel hosted in a list row, as the roster builds it.
 struct AttendeeRow
@@ -50,145 +71,200 @@ class TestPanels : public QObject
     Q_OBJECT
 
 private slots:
-    void foldingFollowsFeatureBox();
-    void typedAddressMovesSwitches_data();
-    void typedAddressMovesSwitches();
-    void draggedSwitchesWriteAddress();
-    void languageChangeKeepsValues();
+    void foldingFollowsFeatureBox()
+    {
+        AttendeeRow row(7);
+        QCOMPARE(row.child<QLabel>("attendeeLabel")->text(), QStringLiteral("Teilnehmer 7"));
+        QCOMPARE(row.addressEdit()->text(), QString());
+        QCOMPARE(row.switches()->getAddressName(), QStringLiteral("A1"));
+        const int folded = row.rowHeight();
+        QCOMPARE(folded, row.panel->minimumSizeHint().height());
+        QCOMPARE(row.panel->height(), folded);
+        // Folded away by the layout, not hidden.
+        QVERIFY(row.child("callBox")->isVisible());
+        QVERIFY(!row.optionsShown());
+
+        row.child("featureBox")->click();
+        row.settle();
+        QVERIFY(row.rowHeight() > folded);
+        QCOMPARE(row.panel->height(), row.rowHeight());
+        for (const char *name : { "signalBox", "priorityBox", "nightBox", "callBox" }) {
+            QCheckBox *box = row.child(name);
+            QVERIFY2(
+                box->visibleRegion().boundingRect().height() >= box->sizeHint().height(), name);
+        }
+
+        row.child("featureBox")->click();
+        row.settle();
+        QCOMPARE(row.rowHeight(), folded);
+        QVERIFY(!row.optionsShown());
+
+        // Options a file or the adapter sets stay in sight while folded away.
+        const auto summary = [&] { return row.child<QLabel>("summaryLabel")->text(); };
+        QCOMPARE(summary(), QString());
+        row.panel->setStatusByte(0x0D);
+        // Only a file or the adapter sets the signalling flag, never the user.
+        QVERIFY(row.child("signalBox")->isChecked() && !row.child("signalBox")->isEnabled());
+        QCOMPARE(summary(),
+            QStringLiteral(
+                "Optionen: Rufsignalisierung AUS, Auf Master umleiten, Rufweiterschaltung"));
+        row.child("featureBox")->click();
+        QCOMPARE(summary(), QString());
+        row.child("callBox")->click();
+        row.child("featureBox")->click();
+        QCOMPARE(summary(), QStringLiteral("Optionen: Rufsignalisierung AUS, Auf Master umleiten"));
+    }
+
+    void typedAddressMovesSwitches_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("switches");
+        const auto row = [](const char *name, const char *keys, const char *text, const char *at) {
+            QTest::newRow(name) << QString(keys) << QString(text) << QString(at);
+        };
+        row("a lone letter leaves the rest position", "c", "C", "A1");
+        row("number first keeps its order", "12b", "12B", "B12");
+        row("the validator stops at 24", "i25", "I2", "I2");
+        row("clearing", "b12\b\b\b", "", "A1");
+    }
+
+    void typedAddressMovesSwitches()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, text);
+        QFETCH(QString, switches);
+
+        AttendeeRow row(2);
+        QTest::keyClicks(row.addressEdit(), keys);
+
+        QCOMPARE(row.addressEdit()->text(), text);
+        QCOMPARE(row.switches()->getAddressName(), switches);
+    }
+
+    void draggedSwitchesWriteAddress()
+    {
+        AttendeeRow row(3);
+        KelvoAddressLabel *label = row.switches();
+        const QSizeF cell = label->cellSize();
+        QVERIFY(cell.height() > 1);
+        const auto centre = [&](int column, int row) {
+            return (label->contentRect().topLeft()
+                + QPointF((column + 0.5) * cell.width(), (row + 0.5) * cell.height()))
+                .toPoint();
+        };
+
+        // Each switch of the number to the middle row: 27, which cannot be typed.
+        for (int column = 0; column < 3; ++column) {
+            QTest::mousePress(label, Qt::LeftButton, {}, centre(column, 0));
+            QTest::mouseMove(label, centre(column, 1));
+            QTest::mouseRelease(label, Qt::LeftButton, {}, centre(column, 1));
+        }
+
+        QCOMPARE(row.addressEdit()->text(), QStringLiteral("A27"));
+    }
+
+    void callNumberTyping_data()
+    {
+        QTest::addColumn<int>("maxLength");
+        QTest::addColumn<QString>("initial");
+        QTest::addColumn<int>("cursor");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("expected");
+        const auto row = [](const char *name, int maxLength, const char *initial, int cursor,
+                             const QString &keys, const QString &expected) {
+            QTest::newRow(name) << maxLength << QString(initial) << cursor << keys << expected;
+        };
+        row("four digits fill the field", 4, "", 0, "1234", "1234");
+        row("a fifth digit at the end is dropped", 4, "", 0, "12345", "1234");
+        row("letter, blank, plus and hyphen are dropped", 4, "", 0, "1a 2+-3", "123");
+        row("a non-digit inside the text is dropped", 4, "1234", 2, "x", "1234");
+        row("the maximum binds only at the cursor", 4, "1234", 1, "5", "15234");
+        row("typing inside a full field stops at the maximum", 4, "1234", 3, "56", "12354");
+        row("digits of other scripts count", 4, "", 0, "0\uFF13\uFF17", "0\uFF13\uFF17");
+        row("a number field holds 22 digits", 22, "", 0, "123456789012345678901234",
+            "1234567890123456789012");
+        row("a text set by the program is not judged as a whole", 4, "1a", 2, "3", "1a3");
+        row("cleared, the field waits for a digit", 4, "", 0, "12\b\b", "");
+    }
+
+    void callNumberTyping()
+    {
+        QFETCH(int, maxLength);
+        QFETCH(QString, initial);
+        QFETCH(int, cursor);
+        QFETCH(QString, keys);
+        QFETCH(QString, expected);
+
+        QLineEdit edit;
+        CallNumberValidator validator(maxLength);
+        edit.setValidator(&validator);
+        edit.setText(initial);
+        edit.setCursorPosition(cursor);
+
+        typeText(&edit, keys);
+
+        QCOMPARE(edit.text(), expected);
+        QCOMPARE(edit.hasAcceptableInput(), !expected.isEmpty());
+    }
+
+    // The dialog sets the adapter's master password, which the user must later
+    // type into a four-digit login field.
+    void passwordTyping_data()
+    {
+        QTest::addColumn<QString>("passwordKeys");
+        QTest::addColumn<int>("cursor");
+        QTest::addColumn<QString>("confirmKeys");
+        QTest::addColumn<QString>("passwordEdits"); // after the confirmation
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("okEnabled");
+        QTest::addColumn<QString>("colour"); // none until the confirmation is first edited
+        const auto row = [](const char *name, const char *keys, int cursor, const QString &confirm,
+                             const char *edits, const char *typed, bool ok, const char *colour) {
+            QTest::newRow(name) << QString(keys) << cursor << confirm << QString(edits)
+                                << QString(typed) << ok << QString(colour);
+        };
+        row("untouched", "", 0, "", "", "", false, "");
+        row("password only", "1234", 4, "", "", "", false, "");
+        row("equal", "1234", 4, "1234", "", "1234", true, "green");
+        row("different", "1234", 4, "1235", "", "1235", false, "red");
+        row("equal but short", "123", 3, "123", "", "123", false, "red");
+        row("letters and blanks dropped", "1a2 3-4", 4, "1A2b34", "", "1234", true, "green");
+        row("fifth digit dropped", "12345", 4, "12345", "", "1234", true, "green");
+        row("fifth digit inside dropped", "12345", 1, "12345", "", "1234", true, "green");
+        row("digits of other scripts dropped", "", 0, "\uFF11\uFF12\uFF13\uFF14", "", "", false,
+            "");
+        row("password edited afterwards", "1234", 4, "1234", "\b5", "1234", false, "red");
+        row("password edited back", "1234", 4, "1234", "\b5\b4", "1234", true, "green");
+    }
+
+    void passwordTyping()
+    {
+        QFETCH(QString, passwordKeys);
+        QFETCH(int, cursor);
+        QFETCH(QString, confirmKeys);
+        QFETCH(QString, passwordEdits);
+        QFETCH(QString, typed);
+        QFETCH(bool, okEnabled);
+        QFETCH(QString, colour);
+
+        PasswordDialog dialog;
+        auto *password = dialog.findChild<QLineEdit *>(QStringLiteral("passwordEdit"));
+        auto *confirm = dialog.findChild<QLineEdit *>(QStringLiteral("confirmEdit"));
+        // The last key goes in at the cursor, after the others filled the field.
+        typeText(password, passwordKeys.chopped(qMin(1, passwordKeys.size())));
+        password->setCursorPosition(cursor);
+        typeText(password, passwordKeys.right(1));
+        typeText(confirm, confirmKeys);
+        typeText(password, passwordEdits);
+
+        QCOMPARE(confirm->text(), typed);
+        QCOMPARE(dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled(),
+            okEnabled);
+        QCOMPARE(confirm->styleSheet().section(' ', 1).remove(';'), colour);
+        QCOMPARE(dialog.password(), typed);
+    }
 };
-
-void TestPanels::foldingFollowsFeatureBox()
-{
-    AttendeeRow row(7);
-    QCOMPARE(row.child<QLabel>("attendeeLabel")->text(), QStringLiteral("Teilnehmer 7"));
-    QCOMPARE(row.addressEdit()->text(), QString());
-    QCOMPARE(row.switches()->getAddressName(), QStringLiteral("A1"));
-    const int folded = row.rowHeight();
-    QCOMPARE(folded, row.panel->minimumSizeHint().height());
-    QCOMPARE(row.panel->height(), folded);
-    // Folded away by the layout, not hidden.
-    QVERIFY(row.child("callBox")->isVisible());
-    QVERIFY(!row.optionsShown());
-
-    row.child("featureBox")->click();
-    row.settle();
-    QVERIFY(row.rowHeight() > folded);
-    QCOMPARE(row.panel->height(), row.rowHeight());
-    for (const char *name : { "signalBox", "priorityBox", "nightBox", "callBox" }) {
-        QCheckBox *box = row.child(name);
-        QVERIFY2(box->visibleRegion().boundingRect().height() >= box->sizeHint().height(), name);
-    }
-
-    row.child("featureBox")->click();
-    row.settle();
-    QCOMPARE(row.rowHeight(), folded);
-    QVERIFY(!row.optionsShown());
-
-    // Options a file or the adapter sets stay in sight while folded away.
-    const auto summary = [&] { return row.child<QLabel>("summaryLabel")->text(); };
-    QCOMPARE(summary(), QString());
-    row.panel->setStatusByte(0x0D);
-    // Only a file or the adapter sets the signalling flag, never the user.
-    QVERIFY(row.child("signalBox")->isChecked() && !row.child("signalBox")->isEnabled());
-    QCOMPARE(summary(),
-        QStringLiteral("Optionen: Rufsignalisierung AUS, Auf Master umleiten, Rufweiterschaltung"));
-    row.child("featureBox")->click();
-    QCOMPARE(summary(), QString());
-    row.child("callBox")->click();
-    row.child("featureBox")->click();
-    QCOMPARE(summary(), QStringLiteral("Optionen: Rufsignalisierung AUS, Auf Master umleiten"));
-}
-
-void TestPanels::typedAddressMovesSwitches_data()
-{
-    QTest::addColumn<QString>("keys");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("switches");
-
-    QTest::newRow("a lone letter leaves the rest position") << "c"
-                                                            << "C"
-                                                            << "A1";
-    QTest::newRow("letter and number") << "c1"
-                                       << "C1"
-                                       << "C1";
-    QTest::newRow("number first keeps its order") << "12b"
-                                                  << "12B"
-                                                  << "B12";
-    QTest::newRow("the validator stops at 24") << "i25"
-                                               << "I2"
-                                               << "I2";
-    QTest::newRow("clearing") << "b12\b\b\b"
-                              << ""
-                              << "A1";
-}
-
-void TestPanels::typedAddressMovesSwitches()
-{
-    QFETCH(QString, keys);
-    QFETCH(QString, text);
-    QFETCH(QString, switches);
-
-    AttendeeRow row(2);
-    QTest::keyClicks(row.addressEdit(), keys);
-
-    QCOMPARE(row.addressEdit()->text(), text);
-    QCOMPARE(row.switches()->getAddressName(), switches);
-}
-
-void TestPanels::draggedSwitchesWriteAddress()
-{
-    AttendeeRow row(3);
-    KelvoAddressLabel *label = row.switches();
-    const QSizeF cell = label->cellSize();
-    QVERIFY(cell.height() > 1);
-    const auto centre = [&](int column, int row) {
-        return (label->contentRect().topLeft()
-            + QPointF((column + 0.5) * cell.width(), (row + 0.5) * cell.height()))
-            .toPoint();
-    };
-
-    // Each switch of the number to the middle row: 27, which cannot be typed.
-    for (int column = 0; column < 3; ++column) {
-        QTest::mousePress(label, Qt::LeftButton, {}, centre(column, 0));
-        QTest::mouseMove(label, centre(column, 1));
-        QTest::mouseRelease(label, Qt::LeftButton, {}, centre(column, 1));
-    }
-
-    QCOMPARE(row.addressEdit()->text(), QStringLiteral("A27"));
-}
-
-void TestPanels::languageChangeKeepsValues()
-{
-    AttendeeRow row(7);
-    MasterWidget master;
-    row.panel->setStatusByte(0x01);
-    QTest::keyClicks(row.child<QLineEdit>("numberEdit1"), "12a34567");
-    QTest::keyClicks(row.addressEdit(), "12b");
-    QTest::keyClicks(master.findChild<QLineEdit *>(QStringLiteral("numberEdit2")), "0815");
-
-    FakeTranslator english;
-    english.add("AttendeeWidget", "Teilnehmer %1", QStringLiteral("Attendee %1"));
-    english.add("AttendeeWidget", "Auf Master umleiten", QStringLiteral("Redirect to master"));
-    english.add("AttendeeWidget", "Optionen: %1", QStringLiteral("Options: %1"));
-    english.add("MasterWidget", "Alle Teilnehmer auf Master umleiten",
-        QStringLiteral("Redirect all attendees to master"));
-    QVERIFY(switchLanguage(&english));
-
-    QCOMPARE(row.child<QLabel>("attendeeLabel")->text(), QStringLiteral("Attendee 7"));
-    QCOMPARE(
-        row.child<QLabel>("summaryLabel")->text(), QStringLiteral("Options: Redirect to master"));
-    QCOMPARE(master.findChild<QCheckBox *>(QStringLiteral("nightBox"))->text(),
-        QStringLiteral("Redirect all attendees to master"));
-    QCOMPARE(row.child<QLineEdit>("numberEdit1")->text(), QStringLiteral("1234"));
-    QCOMPARE(row.addressEdit()->text(), QStringLiteral("12B"));
-    QCOMPARE(row.switches()->getAddressName(), QStringLiteral("B12"));
-    QCOMPARE(master.findChild<QLineEdit *>(QStringLiteral("numberEdit2"))->text(),
-        QStringLiteral("0815"));
-    QVERIFY(!master.findChild<QCheckBox *>(QStringLiteral("signalBox"))->isEnabled());
-
-    QVERIFY(switchLanguage(&english, false));
-    QCOMPARE(row.child<QLabel>("attendeeLabel")->text(), QStringLiteral("Teilnehmer 7"));
-}
 
 QTEST_MAIN(TestPanels)
 #include "tst_panels.moc"

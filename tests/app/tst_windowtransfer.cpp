@@ -155,6 +155,11 @@ private slots:
             QStringLiteral("Teilnehmer 4, Rufnummer 2: geschrieben 0301234, gelesen 0301235"));
         // The screen keeps what the user wrote.
         QCOMPARE(window->callNumber(4, 2), QStringLiteral("0301234"));
+
+        // What a read brings is the new state to compare with.
+        run("buttonRequest");
+        QCOMPARE(window->callNumber(4, 2), QStringLiteral("0301235"));
+        QVERIFY(!window->isWindowModified());
     }
 
     void oneProgressWindowAtATime()

@@ -1,8 +1,7 @@
 // End to end through the serial link against the simulator: a write started
-// again against refusals and late answers, and a verify that finds what the
-// simulator stored wrongly.
+// again against refusals and late answers. (vxconfig-cli's tests verify
+// against a simulator that stores values wrongly.)
 
-#include "configurationdiff.h"
 #include "safetransfer.h"
 #include "serialhelper.h"
 #include "vxsimprocess.h"
@@ -54,45 +53,8 @@ class TestTransferVxSim : public QObject
     Q_OBJECT
 
 private slots:
-    void verifyFindsDifference_data();
-    void verifyFindsDifference();
     void restartWithLateAnswers();
 };
-
-void TestTransferVxSim::verifyFindsDifference_data()
-{
-    QTest::addColumn<QString>("corrupt");
-    QTest::addColumn<QString>("difference");
-
-    QTest::newRow("status byte") << "0:status"
-                                 << "Master, Optionen: geschrieben 01000001, gelesen 01001001";
-    QTest::newRow("time") << "maxcalltime"
-                          << "Maximale Zeit der Rufsignalisierung: geschrieben 70, gelesen 71";
-    QTest::newRow("bus address") << "9:busaddress"
-                                 << "Teilnehmer 9, Kelvo-Adresse: geschrieben I24, gelesen A24";
-}
-
-void TestTransferVxSim::verifyFindsDifference()
-{
-    QFETCH(QString, corrupt);
-    QFETCH(QString, difference);
-
-    Line line;
-    QVERIFY(line.open({ "--corrupt", corrupt }));
-    std::optional<Configuration> backup;
-    line.transfer.setBackupEnabled(true);
-    line.transfer.setVerifyEnabled(true);
-    line.transfer.setSaveBackup(
-        [&](const Configuration &adapter) { return bool(backup = adapter); });
-    QSignalSpy verified(&line.transfer, &SafeTransfer::verified);
-    QVERIFY(line.run(&SafeTransfer::write));
-
-    QVERIFY(backup == Configuration());
-    QCOMPARE(verified.size(), 1);
-    QCOMPARE(differenceLines(configurationDifferences(
-                 verified[0][0].value<Configuration>(), verified[0][1].value<Configuration>())),
-        QStringList { difference });
-}
 
 // Started again while an answer is on its way, against refusals: the old
 // run's answer must not count for the new run.

@@ -123,10 +123,10 @@ QString summary(const Configuration &c)
 }
 
 // Every object under test on one fake link, and a log of what they report.
-// Its steps: see run() and addActions(); "reset!" resets safely, "until <n>"
-// waits for n frames sent, "count <n>" checks that many are, "settle" waits
-// until nothing is awaited, "wait" until something happens, "done" until the
-// run ended.
+// Its steps: see run() and addActions(); "reset!" resets safely, "events"
+// handles what is due now, "until <n>" waits for n frames sent, "count <n>"
+// checks that many are, "settle" waits until nothing is awaited, "wait" until
+// something happens, "done" until the run ended.
 struct Rig
 {
     FakeAdapter link;
@@ -274,6 +274,7 @@ struct Rig
             { "kept", [this](auto) { note("kept " + summary(transmit.sent())); } },
             { "read?", [this](auto) { note("read " + summary(receive.received())); } },
             { "idle?", [this](auto) { note(safe.isRunning() ? "running" : "idle"); } },
+            { "events", [](auto) { QCoreApplication::processEvents(); } },
         };
     }
 
@@ -363,7 +364,7 @@ NAK answers a request | mute; send 14; answer 21 | 14 | answered 21
 unsolicited status answer during a transmit | mute; send 05 05 10; answer 19 05 00; answer 20
     | 05 05 10 | unexpected 19 05 00; answered 20
 abandoned: the next frame once the late answer came, dropped
-    | mute; send 19 03; abandon; send 19 04; count 1; answer 19 03 05; answer 19 04 01
+    | mute; send 19 03; abandon; send 19 04; events; count 1; answer 19 03 05; answer 19 04 01
     | 19 03; 19 04 | answered 19 04 01
 abandoned: the next frame once the late answer's time ran out
     | mute; send 19 03; abandon; send 19 04; wait; answer 19 03 05 | 19 03; 19 04

@@ -5,8 +5,6 @@
 #include <QSocketNotifier>
 #include <QTest>
 
-#include <utility>
-
 #include <cerrno>
 #include <fcntl.h>
 #include <poll.h>
@@ -39,19 +37,9 @@ PtyPeer::~PtyPeer()
     close();
 }
 
-QList<PtyPeer::Frame> PtyPeer::takeFrames()
-{
-    return std::exchange(m_frames, {});
-}
-
 bool PtyPeer::waitForFrames(int count, int timeoutMs)
 {
     return QTest::qWaitFor([&] { return m_frames.size() >= count; }, timeoutMs);
-}
-
-QByteArray PtyPeer::takeRawBytes()
-{
-    return std::exchange(m_raw, {});
 }
 
 bool PtyPeer::sendBytes(const QByteArray &bytes)
@@ -91,21 +79,6 @@ int PtyPeer::unreadByProgram() const
 {
     int count = 0;
     return m_slave >= 0 && ::ioctl(m_slave, FIONREAD, &count) == 0 ? count : 0;
-}
-
-bool PtyPeer::sendFrame(byte command, const QByteArray &payload)
-{
-    return sendBytes(frameBytes(command, payload));
-}
-
-bool PtyPeer::sendAck()
-{
-    return sendFrame(0x20);
-}
-
-bool PtyPeer::sendNak()
-{
-    return sendFrame(0x21);
 }
 
 QByteArray PtyPeer::frameBytes(byte command, const QByteArray &payload)

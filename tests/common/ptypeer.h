@@ -14,6 +14,8 @@
 #include <QObject>
 #include <QString>
 
+#include <utility>
+
 class QSocketNotifier;
 
 class PtyPeer : public QObject
@@ -38,11 +40,11 @@ public:
     QString portName() const { return m_portName; }
 
     // Frames received since the last take, oldest first.
-    QList<Frame> takeFrames();
+    QList<Frame> takeFrames() { return std::exchange(m_frames, {}); }
     // Runs the event loop until count frames are waiting (false on timeout).
     bool waitForFrames(int count = 1, int timeoutMs = 5000);
     // Every byte received since the last take.
-    QByteArray takeRawBytes();
+    QByteArray takeRawBytes() { return std::exchange(m_raw, {}); }
 
     // Writes in one go, so the bytes reach the program as one batch.
     bool sendBytes(const QByteArray &bytes);
@@ -54,9 +56,12 @@ public:
     void readAvailable();
     // Bytes the program has not read yet.
     int unreadByProgram() const;
-    bool sendFrame(byte command, const QByteArray &payload = {});
-    bool sendAck();
-    bool sendNak();
+    bool sendFrame(byte command, const QByteArray &payload = {})
+    {
+        return sendBytes(frameBytes(command, payload));
+    }
+    bool sendAck() { return sendFrame(0x20); }
+    bool sendNak() { return sendFrame(0x21); }
     static QByteArray frameBytes(byte command, const QByteArray &payload = {});
 
     // Closes both ends held here: the program's port sees a hang-up.

@@ -339,7 +339,7 @@ reset awaited | mute; reset; answer 20; reset; pending | 38 52 53 54; 38 52 53 5
 silent adapter: message, login kept, the next logout works
     | mute; login 1234; answer 20; logout; wait; pending; logout; answer 20
     | 00 01 02 03 04; 00; 00 | in; no answer: Logout; pending ffff; out
-port closed: no answer at once | mute; close; login 1234; wait | 00 01 02 03 04
+port closed: no answer at once | mute; close; login 1234; events | 00 01 02 03 04
     | no answer: Login
 window closed: logout without waiting, only if logged in
     | mute; quit; login 1234; answer 20; quit | 00 01 02 03 04; 00 | in

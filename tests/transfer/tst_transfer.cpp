@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QMetaEnum>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -274,7 +275,14 @@ struct Rig
             { "kept", [this](auto) { note("kept " + summary(transmit.sent())); } },
             { "read?", [this](auto) { note("read " + summary(receive.received())); } },
             { "idle?", [this](auto) { note(safe.isRunning() ? "running" : "idle"); } },
-            { "events", [](auto) { QCoreApplication::processEvents(); } },
+            // Until a timer started now fires: any due before it have fired too.
+            { "events",
+                [](auto) {
+                    QTimer now;
+                    QSignalSpy fired(&now, &QTimer::timeout);
+                    now.start(0);
+                    fired.wait();
+                } },
         };
     }
 

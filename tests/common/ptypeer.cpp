@@ -5,8 +5,6 @@
 #include <QSocketNotifier>
 #include <QTest>
 
-#include <utility>
-
 #include <cerrno>
 #include <fcntl.h>
 #include <poll.h>
@@ -39,24 +37,9 @@ PtyPeer::~PtyPeer()
     close();
 }
 
-QList<PtyPeer::Frame> PtyPeer::takeFrames()
-{
-    return std::exchange(m_frames, {});
-}
-
 bool PtyPeer::waitForFrames(int count, int timeoutMs)
 {
     return QTest::qWaitFor([&] { return m_frames.size() >= count; }, timeoutMs);
-}
-
-QByteArray PtyPeer::takeRawBytes()
-{
-    return std::exchange(m_raw, {});
-}
-
-bool PtyPeer::waitForRawBytes(int count, int timeoutMs)
-{
-    return QTest::qWaitFor([&] { return m_raw.size() >= count; }, timeoutMs);
 }
 
 bool PtyPeer::sendBytes(const QByteArray &bytes)
@@ -98,26 +81,6 @@ int PtyPeer::unreadByProgram() const
     return m_slave >= 0 && ::ioctl(m_slave, FIONREAD, &count) == 0 ? count : 0;
 }
 
-bool PtyPeer::sendFrame(byte command, const QByteArray &payload)
-{
-    return sendBytes(frameBytes(command, payload));
-}
-
-bool PtyPeer::sendAck()
-{
-    return sendFrame(0x20);
-}
-
-bool PtyPeer::sendNak()
-{
-    return sendFrame(0x21);
-}
-
-bool PtyPeer::sendText(const QByteArray &text)
-{
-    return sendBytes(text);
-}
-
 QByteArray PtyPeer::frameBytes(byte command, const QByteArray &payload)
 {
     QByteArray body;
@@ -138,12 +101,8 @@ QByteArray PtyPeer::frameBytes(byte command, const QByteArray &payload)
 
 void PtyPeer::close()
 {
-    if (m_notifier) {
-        // May run from a slot of frameReceived(), inside the notifier's signal.
+    if (m_notifier)
         m_notifier->setEnabled(false);
-        m_notifier->deleteLater();
-        m_notifier = nullptr;
-    }
     if (m_master >= 0)
         ::close(m_master);
     if (m_slave >= 0)
@@ -191,9 +150,7 @@ void PtyPeer::decode(byte b)
         sum += byte(m_body.at(i));
     if (sum != byte(m_body.back()))
         return; // the adapter ignores a garbled frame
-    const Frame frame { byte(m_body.at(1)), m_body.mid(2, length - 1) };
-    m_frames.append(frame);
-    emit frameReceived(frame);
+    m_frames.append({ byte(m_body.at(1)), m_body.mid(2, length - 1) });
 }
 
 QDebug operator<<(QDebug debug, const PtyPeer::Frame &frame)

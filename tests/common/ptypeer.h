@@ -1,30 +1,11 @@
 #pragma once
 
-// PtyPeer: the adapter's side of a pseudo-terminal, scripted by a test.
-//
-//   PtyPeer peer;                                  // opens the pair, raw mode
-//   SerialHelper link;
-//   link.SetComPort(peer.portName());              // the serial end
-//   link.OpenCommunication();
-//   link.TransmitStatusByte(2, 0xF4);
-//   QVERIFY(peer.waitForFrames(1));               // spins the event loop
-//   const auto frames = peer.takeFrames();         // command + payload, decoded
-//   QCOMPARE(frames.first().command, byte(0x05));
-//   peer.sendAck();                                // or sendFrame(cmd, payload),
-//                                                  // sendText(...), sendBytes(raw)
-//   peer.close();                                  // the adapter goes away
-//
-// Frames are built and read by a few lines of the adapter's own, not by the
-// program's framing code, so that a fault there cannot hide on both sides;
-// rawBytes() keeps every byte as it arrived. frameReceived() lets a test
-// answer each frame as it comes, like an adapter does.
-//
-// VxSimProcess: the real simulator (vxsim from the run-time directory, the
-// tests' working directory) in a child process:
-//
-//   VxSimProcess sim;
-//   QVERIFY(sim.start({"--password", "4711"}));
-//   link.SetComPort(sim.portName());
+// PtyPeer: the adapter's side of a pseudo-terminal, scripted by a test: the
+// program opens portName() as its serial port; the peer collects the frames it
+// sends (waitForFrames(), takeFrames()) and answers with sendAck(), sendFrame()
+// or raw bytes. Frames are built and read by a few lines of the adapter's own,
+// not by the program's framing code, so that a fault there cannot hide on both
+// sides. VxSimProcess (vxsimprocess.h) runs the real simulator instead.
 
 #include "vxtypes.h"
 
@@ -32,6 +13,8 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+
+#include <utility>
 
 class QSocketNotifier;
 
@@ -53,19 +36,15 @@ public:
     explicit PtyPeer(QObject *parent = nullptr);
     ~PtyPeer() override;
 
-    bool isOpen() const { return m_master >= 0; }
     // The path to open as serial port, e.g. /dev/pts/4.
     QString portName() const { return m_portName; }
 
     // Frames received since the last take, oldest first.
-    QList<Frame> takeFrames();
-    int frameCount() const { return int(m_frames.size()); }
+    QList<Frame> takeFrames() { return std::exchange(m_frames, {}); }
     // Runs the event loop until count frames are waiting (false on timeout).
     bool waitForFrames(int count = 1, int timeoutMs = 5000);
     // Every byte received since the last take.
-    QByteArray takeRawBytes();
-    // Runs the event loop until the program sent at least count bytes.
-    bool waitForRawBytes(int count, int timeoutMs = 5000);
+    QByteArray takeRawBytes() { return std::exchange(m_raw, {}); }
 
     // Writes in one go, so the bytes reach the program as one batch.
     bool sendBytes(const QByteArray &bytes);
@@ -77,17 +56,16 @@ public:
     void readAvailable();
     // Bytes the program has not read yet.
     int unreadByProgram() const;
-    bool sendFrame(byte command, const QByteArray &payload = {});
-    bool sendAck();
-    bool sendNak();
-    bool sendText(const QByteArray &text);
+    bool sendFrame(byte command, const QByteArray &payload = {})
+    {
+        return sendBytes(frameBytes(command, payload));
+    }
+    bool sendAck() { return sendFrame(0x20); }
+    bool sendNak() { return sendFrame(0x21); }
     static QByteArray frameBytes(byte command, const QByteArray &payload = {});
 
     // Closes both ends held here: the program's port sees a hang-up.
     void close();
-
-signals:
-    void frameReceived(const PtyPeer::Frame &frame);
 
 private:
     void decode(byte b);

@@ -1,8 +1,6 @@
 #include "vxsimprocess.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 
 VxSimProcess::VxSimProcess(QObject *parent)
     : QObject(parent)
@@ -17,19 +15,11 @@ VxSimProcess::~VxSimProcess()
     }
 }
 
-QString VxSimProcess::program()
-{
-    const QString here = QDir::current().absoluteFilePath(QStringLiteral("vxsim"));
-    if (QFileInfo(here).isExecutable())
-        return here;
-    return QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("vxsim"));
-}
-
 bool VxSimProcess::start(const QStringList &arguments, int timeoutMs)
 {
     m_portName.clear();
     m_stderr.clear();
-    m_process.setProgram(program());
+    m_process.setProgram(QDir::current().absoluteFilePath(QStringLiteral("vxsim")));
     m_process.setArguments(arguments);
     m_process.start();
     if (!m_process.waitForStarted(timeoutMs)) {
@@ -48,11 +38,11 @@ bool VxSimProcess::start(const QStringList &arguments, int timeoutMs)
 
 bool VxSimProcess::stop(int timeoutMs)
 {
-    if (m_process.state() == QProcess::NotRunning)
-        return m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 0;
-    m_process.terminate();
-    if (!m_process.waitForFinished(timeoutMs))
-        return false;
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.terminate();
+        if (!m_process.waitForFinished(timeoutMs))
+            return false;
+    }
     return m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 0;
 }
 

@@ -14,10 +14,8 @@ public:
     explicit VxSimProcess(QObject *parent = nullptr);
     ~VxSimProcess() override; // stops the simulator
 
-    // vxsim in the working directory (the run-time directory), or beside the test.
-    static QString program();
-
-    // Starts vxsim with the given options and waits for the line with its port.
+    // Starts vxsim from the working directory (the run-time directory) with the
+    // given options and waits for the line with its port.
     bool start(const QStringList &arguments = {}, int timeoutMs = 10000);
     QString portName() const { return m_portName; }
 
@@ -26,8 +24,6 @@ public:
 
     // What it wrote on stderr so far (its frame log with --verbose).
     QByteArray standardError();
-
-    QProcess &process() { return m_process; }
 
 private:
     QProcess m_process;

@@ -91,15 +91,11 @@ void TestDiagnostics::colours_data()
 
     // clang-format off
     QTest::newRow("call head, letter after colon") << "Ruf fuer Teilnehmer 12:Anruf" << "0+23 blue, 23+5 red";
-    QTest::newRow("call head, digit after colon") << "Ruf fuer Teilnehmer 1:2" << "0+22 blue, 22+1 red";
     QTest::newRow("call head, space after colon") << "Ruf fuer Teilnehmer 12: Anruf" << "22+7 red";
     QTest::newRow("call head, three digits") << "Ruf fuer Teilnehmer 123:Anruf" << "23+6 red";
-    QTest::newRow("house call, one character") << "Hausruf 5:Tuer" << "0+10 blue, 10+4 red";
     QTest::newRow("house call, three characters") << "Hausruf 123:x" << "11+2 red";
     QTest::newRow("house call, space as character") << "Hausruf  :x" << "0+10 blue, 10+1 red";
     QTest::newRow("house call, colon as character") << "Hausruf 1::x" << "0+11 blue, 11+1 red";
-    QTest::newRow("house call, umlaut after colon") << "Hausruf 1:Ärger" << "0+10 blue, 10+5 red";
-    QTest::newRow("house call, hyphen after colon") << "Hausruf 1:-" << "9+2 red";
     QTest::newRow("two heads in a line") << "Hausruf 1:Hausruf 2:Tuer" << "0+20 blue, 20+4 red";
     QTest::newRow("indented head") << "  Hausruf 1:Tuer" << "2+10 blue, 12+4 red";
     QTest::newRow("head glued to a word") << "XHausruf 1:Tuer" << "10+5 red";
@@ -107,9 +103,6 @@ void TestDiagnostics::colours_data()
     QTest::newRow("red from the first colon") << "Zeit: 12:30" << "4+7 red";
     QTest::newRow("colon at end only") << "Status:" << "";
     QTest::newRow("plain report") << "Teilnehmer 3 hat abgehoben" << "0+26 green";
-    QTest::newRow("umlauts and question mark") << "Störung auf dem Bus?" << "0+20 green";
-    QTest::newRow("hyphen, exclamation mark, tab") << "Wahl ohne Warten - aktiv!\t" << "0+26 green";
-    QTest::newRow("full stop") << "Ruf beendet." << "";
     QTest::newRow("lines of one block, each on its own")
         << QStringLiteral("Hausruf 1:Tuer\u2028Ruf beendet.\u2028a b") << "0+10 blue, 10+4 red||0+3 green";
     // clang-format on
@@ -261,18 +254,16 @@ void TestDiagnostics::scrollsToNewestText()
 void TestDiagnostics::retranslates()
 {
     DiagnosticWidget pane;
-    const QPushButton *clear = pane.findChild<QPushButton *>(QStringLiteral("buttonClear"));
+    const auto *clear = pane.findChild<QPushButton *>(QStringLiteral("buttonClear"));
+    const auto texts = [&] { return QStringList { clear->text(), pane.windowTitle() }; };
     QTranslator english;
     QVERIFY(english.load(QStringLiteral("translation/vxasoft_en_EN.qm")));
     QCoreApplication::installTranslator(&english);
     QCoreApplication::sendPostedEvents();
-    const QStringList englishTexts { clear->text(), pane.windowTitle() };
+    QCOMPARE(texts(), (QStringList { "&Clear history", "VX-Adapter diagnostics" }));
     QCoreApplication::removeTranslator(&english);
     QCoreApplication::sendPostedEvents();
-
-    QCOMPARE(englishTexts, (QStringList { "&Clear history", "VX-Adapter diagnostics" }));
-    QCOMPARE((QStringList { clear->text(), pane.windowTitle() }),
-        (QStringList { "Verlauf löschen", "VX-Adapter Diagnose" }));
+    QCOMPARE(texts(), (QStringList { "Verlauf löschen", "VX-Adapter Diagnose" }));
 }
 
 QTEST_MAIN(TestDiagnostics)

@@ -96,17 +96,6 @@ void TestLegacySettings::shippedExample()
     QVERIFY(read);
     QCOMPARE(ChangeLines::changes(*read), exampleChanges());
     QCOMPARE(ChangeLines::problems(*read), QStringList());
-
-    // On a screen with every option ticked, extended functions stay as they were.
-    Configuration screen;
-    for (int n = 0; n <= 9; ++n)
-        screen.entries[n].statusByte = 0xff;
-    for (const ConfigurationChange &change : read->changes)
-        screen.apply(change);
-    QCOMPARE(screen.entries[0].statusByte, byte(0x41));
-    QCOMPARE(screen.entries[1].statusByte, byte(0x39));
-    QCOMPARE(screen.entries[2].statusByte, byte(0x24));
-    QCOMPARE(screen.entries[9].statusByte, byte(0x20));
 }
 
 void TestLegacySettings::load_data()

@@ -368,6 +368,27 @@
     </message>
 </context>
 <context>
+    <name>InputProblem</name>
+    <message>
+        <source>Die %1 darf nur Ziffern enthalten, höchstens %2.</source>
+        <translation>The %1 may contain digits only, at most %2.</translation>
+    </message>
+    <message>
+        <source>Die Kelvo-Adresse von %1 lässt sich mit den DIP-Schaltern nicht einstellen: erlaubt sind ein Buchstabe von A bis I und eine Zahl von 1 bis 27, zum Beispiel B12.</source>
+        <translation>The bus address of %1 cannot be set with the DIP switches: allowed are a letter from A to I and a number from 1 to 27, for example B12.</translation>
+    </message>
+    <message>
+        <source>Bei %1 fehlt die %2.</source>
+        <extracomment>&quot;Bei Teilnehmer 4 fehlt die Rufnummer 2.&quot;</extracomment>
+        <translation>%1 has no %2.</translation>
+    </message>
+    <message>
+        <source>%1 hat dieselbe Kelvo-Adresse wie %2 (%3).</source>
+        <extracomment>&quot;Teilnehmer 5 hat dieselbe Kelvo-Adresse wie Teilnehmer 2 (B3).&quot;</extracomment>
+        <translation>%1 has the same bus address as %2 (%3).</translation>
+    </message>
+</context>
+<context>
     <name>KelvoAddressLabel</name>
     <message>
         <source>oben</source>
@@ -823,14 +844,6 @@ Waited for: %2</translation>
         <translation>The configuration of the VX-Adapter could not be backed up.</translation>
     </message>
     <message>
-        <source>Die %1 darf nur Ziffern enthalten, höchstens %2.</source>
-        <translation>The %1 may contain digits only, at most %2.</translation>
-    </message>
-    <message>
-        <source>Die Kelvo-Adresse von %1 lässt sich mit den DIP-Schaltern nicht einstellen: erlaubt sind ein Buchstabe von A bis I und eine Zahl von 1 bis 27, zum Beispiel B12.</source>
-        <translation>The bus address of %1 cannot be set with the DIP switches: allowed are a letter from A to I and a number from 1 to 27, for example B12.</translation>
-    </message>
-    <message>
         <source>Masterpasswort</source>
         <comment>label</comment>
         <translation>&amp;Master password</translation>
@@ -931,24 +944,6 @@ Waited for: %2</translation>
     <message>
         <source>Die maximale Zeit der Rufsignalisierung (%1) muss um mindestens %2 größer sein als die Zeit bis zur Rufweiterschaltung (%3).</source>
         <translation>The maximum call signalling time (%1) must be at least %2 above the time until call forwarding (%3).</translation>
-    </message>
-    <message>
-        <source>Die %1 darf nur Ziffern enthalten, höchstens %2.</source>
-        <translation>The %1 may contain digits only, at most %2.</translation>
-    </message>
-    <message>
-        <source>Die Kelvo-Adresse von %1 lässt sich mit den DIP-Schaltern nicht einstellen: erlaubt sind ein Buchstabe von A bis I und eine Zahl von 1 bis 27, zum Beispiel B12.</source>
-        <translation>The bus address of %1 cannot be set with the DIP switches: allowed are a letter from A to I and a number from 1 to 27, for example B12.</translation>
-    </message>
-    <message>
-        <source>Bei %1 fehlt die %2.</source>
-        <extracomment>&quot;Bei Teilnehmer 4 fehlt die Rufnummer 2.&quot;</extracomment>
-        <translation>%1 has no %2.</translation>
-    </message>
-    <message>
-        <source>%1 hat dieselbe Kelvo-Adresse wie %2 (%3).</source>
-        <extracomment>&quot;Teilnehmer 5 hat dieselbe Kelvo-Adresse wie Teilnehmer 2 (B3).&quot;</extracomment>
-        <translation>%1 has the same bus address as %2 (%3).</translation>
     </message>
 </context>
 <context>

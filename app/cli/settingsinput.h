@@ -31,7 +31,4 @@ public:
 
     Configuration configuration;
     QList<ValueProblem> problems;
-
-private:
-    QString describe(const InputProblem &problem) const;
 };

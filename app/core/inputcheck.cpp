@@ -97,6 +97,43 @@ bool ValueProblem::operator==(const ValueProblem &other) const
     return entry == other.entry && field == other.field && text == other.text;
 }
 
+QString inputProblemText(const Configuration &configuration, const InputProblem &problem)
+{
+    const QString entry = ConfigurationText::entryName(problem.entry);
+    switch (problem.rule) {
+    case InputProblem::MalformedCallNumber:
+        return QCoreApplication::translate(
+            "InputProblem", "Die %1 darf nur Ziffern enthalten, höchstens %2.")
+            .arg(ConfigurationText::valueName(problem.entry, problem.field))
+            .arg(problem.field == Field::CallNumber1 ? Configuration::CallNumber1Length
+                                                     : Configuration::CallNumber2Length);
+    case InputProblem::MalformedBusAddress:
+        return QCoreApplication::translate("InputProblem",
+            "Die Kelvo-Adresse von %1 lässt sich mit den DIP-Schaltern nicht einstellen: "
+            "erlaubt sind ein Buchstabe von A bis I und eine Zahl von 1 bis 27, zum "
+            "Beispiel B12.")
+            .arg(entry);
+    case InputProblem::MissingCallNumber:
+    case InputProblem::MissingBusAddress:
+        //: "Bei Teilnehmer 4 fehlt die Rufnummer 2."
+        return QCoreApplication::translate("InputProblem", "Bei %1 fehlt die %2.")
+            .arg(entry, ConfigurationText::fieldName(problem.field));
+    case InputProblem::DuplicateBusAddress:
+        break;
+    }
+    const QString address = switchName(configuration.entries[problem.entry].busAddress);
+    const auto sameAddress = [&](int attendee) {
+        const QString &text = configuration.entries[attendee].busAddress;
+        return !text.isEmpty() && switchName(text) == address;
+    };
+    int earlier = Configuration::FirstAttendee;
+    while (earlier < problem.entry && !sameAddress(earlier))
+        ++earlier;
+    //: "Teilnehmer 5 hat dieselbe Kelvo-Adresse wie Teilnehmer 2 (B3)."
+    return QCoreApplication::translate("InputProblem", "%1 hat dieselbe Kelvo-Adresse wie %2 (%3).")
+        .arg(entry, ConfigurationText::entryName(earlier), address);
+}
+
 QString valueProblemLine(const ValueProblem &problem)
 {
     //: "Teilnehmer 4, Rufnummer 1: 12a4"

@@ -61,6 +61,10 @@ struct ValueProblem
     bool operator==(const ValueProblem &other) const;
 };
 
+// The problem in a sentence, in the user's language ("Bei Teilnehmer 4 fehlt
+// die Rufnummer 2."); a duplicate names the earlier attendee it repeats.
+QString inputProblemText(const Configuration &configuration, const InputProblem &problem);
+
 // "Teilnehmer 4, Rufnummer 1: 12a4".
 QString valueProblemLine(const ValueProblem &problem);
 // One line each, limited for a message box.

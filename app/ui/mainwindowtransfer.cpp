@@ -265,17 +265,8 @@ void MainWindow::showInputProblem(const InputProblem &problem)
         message = messageDuplicateBusAddress;
         break;
     case InputProblem::MalformedCallNumber:
-        message = tr("Die %1 darf nur Ziffern enthalten, höchstens %2.")
-                      .arg(ConfigurationText::valueName(problem.entry, problem.field))
-                      .arg(problem.field == ConfigurationField::CallNumber1
-                              ? Configuration::CallNumber1Length
-                              : Configuration::CallNumber2Length);
-        break;
     case InputProblem::MalformedBusAddress:
-        message = tr("Die Kelvo-Adresse von %1 lässt sich mit den DIP-Schaltern nicht einstellen: "
-                     "erlaubt sind ein Buchstabe von A bis I und eine Zahl von 1 bis 27, zum "
-                     "Beispiel B12.")
-                      .arg(ConfigurationText::entryName(problem.entry));
+        message = inputProblemText(configuration(), problem);
         break;
     }
     QMessageBox::information(this, tr("Eingabefehler"), message);

@@ -465,7 +465,38 @@ class TestTransfer : public QObject
 private slots:
     void scripts_data();
     void scripts();
+    void answers_data();
+    void answers();
 };
+
+void TestTransfer::answers_data()
+{
+    QTest::addColumn<QString>("request");
+    QTest::addColumn<QString>("answers"); // those that count, then | and those that do not
+
+    QTest::newRow("time") << "14"
+                          << "14 3c; 21 | 14; 14 3c 00; 13 3c; 20; 21 00";
+    QTest::newRow("status") << "19 03"
+                            << "19 03 10 | 19 03; 19 03 10 00; 19 04 10";
+    QTest::newRow("call number") << "12 03 01"
+                                 << "12 03 01; 12 03 01 0a 05 | 12 03; 12 03 02 05; 12 04 01";
+    QTest::newRow("bus address") << "1f 02"
+                                 << "1f 02 0c 41; 1f 02 00 | 1f 02 0c; 1f 02; 1f 02 0c 41 00";
+    QTest::newRow("command") << "05 01 10"
+                             << "20; 21 | 20 00; 05 01 10; 19 01 10";
+}
+
+void TestTransfer::answers()
+{
+    QFETCH(QString, request);
+    QFETCH(QString, answers);
+    const QStringList sides = answers.split(" | ");
+    for (int counts = 0; counts < 2; ++counts) {
+        for (const QString &answer : sides[counts].split("; "))
+            QVERIFY2(
+                Exchange::isAnswerTo(frame(request), frame(answer)) == !counts, qPrintable(answer));
+    }
+}
 
 void TestTransfer::scripts_data()
 {

@@ -49,13 +49,24 @@
         <translation>Die Sicherung konnte nicht gespeichert werden: %1</translation>
     </message>
     <message>
-        <source>Der VX-Adapter antwortet nicht (gewartet wurde auf: %1).</source>
-        <translation>Der VX-Adapter antwortet nicht (gewartet wurde auf: %1).</translation>
+        <source>Abgebrochen.</source>
+        <translation>Abgebrochen.</translation>
     </message>
     <message>
-        <source>Der VX-Adapter hat %1 abgelehnt.</source>
-        <extracomment>&quot;Der VX-Adapter hat Rufnummer 1 von Master abgelehnt.&quot;</extracomment>
-        <translation>Der VX-Adapter hat %1 abgelehnt.</translation>
+        <source>Abbruch: der Befehl, der gerade läuft, wird noch beendet.</source>
+        <translation>Abbruch: der Befehl, der gerade läuft, wird noch beendet.</translation>
+    </message>
+    <message>
+        <source>In den VX-Adapter wurde nichts geschrieben.</source>
+        <translation>In den VX-Adapter wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Die Konfiguration wurde ganz geschrieben und geprüft.</source>
+        <translation>Die Konfiguration wurde ganz geschrieben und geprüft.</translation>
+    </message>
+    <message>
+        <source>Die Konfiguration wurde ganz geschrieben, aber nicht geprüft.</source>
+        <translation>Die Konfiguration wurde ganz geschrieben, aber nicht geprüft.</translation>
     </message>
 </context>
 <context>
@@ -223,22 +234,6 @@
         <translation>Rückgabewerte:</translation>
     </message>
     <message>
-        <source>  0  erledigt
-  1  der VX-Adapter hält andere Werte als die Datei (verify, Prüfung nach write)
-  2  falsche Argumente, oder eine Datei lässt sich nicht lesen oder schreiben
-  3  die Schnittstelle lässt sich nicht öffnen
-  4  der VX-Adapter hat das Passwort nicht angenommen
-  5  der VX-Adapter antwortet nicht
-  6  der VX-Adapter hat die Übertragung abgelehnt</source>
-        <translation>  0  erledigt
-  1  der VX-Adapter hält andere Werte als die Datei (verify, Prüfung nach write)
-  2  falsche Argumente, oder eine Datei lässt sich nicht lesen oder schreiben
-  3  die Schnittstelle lässt sich nicht öffnen
-  4  der VX-Adapter hat das Passwort nicht angenommen
-  5  der VX-Adapter antwortet nicht
-  6  der VX-Adapter hat die Übertragung abgelehnt</translation>
-    </message>
-    <message>
         <source>ports, read, write, verify, import oder sheet</source>
         <translation>ports, read, write, verify, import oder sheet</translation>
     </message>
@@ -281,6 +276,28 @@
     <message>
         <source>Aufruf: %1 %2</source>
         <translation>Aufruf: %1 %2</translation>
+    </message>
+    <message>
+        <source>  0  erledigt
+  1  der VX-Adapter hält andere Werte als die Datei (verify, Prüfung nach write)
+  2  falsche Argumente, oder eine Datei lässt sich nicht lesen oder schreiben
+  3  die Schnittstelle lässt sich nicht öffnen
+  4  der VX-Adapter hat das Passwort nicht angenommen
+  5  der VX-Adapter antwortet nicht
+  6  der VX-Adapter hat die Übertragung abgelehnt
+  7  teilweise geschrieben: Leitung verloren, VX-Adapter stumm oder unlesbar mitten im Schreiben
+  8  der VX-Adapter hat etwas geantwortet, das keine Antwort ist
+  129, 130, 143  durch SIGHUP, SIGINT oder SIGTERM beendet, nach dem Befehl in Arbeit und dem Logout</source>
+        <translation>  0  erledigt
+  1  der VX-Adapter hält andere Werte als die Datei (verify, Prüfung nach write)
+  2  falsche Argumente, oder eine Datei lässt sich nicht lesen oder schreiben
+  3  die Schnittstelle lässt sich nicht öffnen
+  4  der VX-Adapter hat das Passwort nicht angenommen
+  5  der VX-Adapter antwortet nicht
+  6  der VX-Adapter hat die Übertragung abgelehnt
+  7  teilweise geschrieben: Leitung verloren, VX-Adapter stumm oder unlesbar mitten im Schreiben
+  8  der VX-Adapter hat etwas geantwortet, das keine Antwort ist
+  129, 130, 143  durch SIGHUP, SIGINT oder SIGTERM beendet, nach dem Befehl in Arbeit und dem Logout</translation>
     </message>
 </context>
 <context>
@@ -816,14 +833,6 @@ Gewartet wurde auf: %2</translation>
         <translation>Sicherung gespeichert: %1</translation>
     </message>
     <message>
-        <source>Der VX-Adapter hat das Lesen verweigert (%1).</source>
-        <translation>Der VX-Adapter hat das Lesen verweigert (%1).</translation>
-    </message>
-    <message>
-        <source>Der VX-Adapter antwortet nicht (gewartet wurde auf: %1).</source>
-        <translation>Der VX-Adapter antwortet nicht (gewartet wurde auf: %1).</translation>
-    </message>
-    <message>
         <source>Die Sicherung konnte nicht gespeichert werden (%1).</source>
         <translation>Die Sicherung konnte nicht gespeichert werden (%1).</translation>
     </message>
@@ -857,6 +866,68 @@ Gewartet wurde auf: %2</translation>
         <source>Logout</source>
         <comment>button</comment>
         <translation>Log&amp;out</translation>
+    </message>
+    <message>
+        <source>Schreiben läuft</source>
+        <translation>Schreiben läuft</translation>
+    </message>
+    <message>
+        <source>Der VX-Adapter wird gerade beschrieben. Endet das Schreiben jetzt, hält er eine teilweise geschriebene Konfiguration.</source>
+        <translation>Der VX-Adapter wird gerade beschrieben. Endet das Schreiben jetzt, hält er eine teilweise geschriebene Konfiguration.</translation>
+    </message>
+    <message>
+        <source>Abbrechen und beenden</source>
+        <translation>Abbrechen und beenden</translation>
+    </message>
+    <message>
+        <source>Weiter schreiben</source>
+        <translation>Weiter schreiben</translation>
+    </message>
+    <message>
+        <source>Die Leitung sendet jedes Zeichen zurück; das Echo wird übergangen.</source>
+        <translation>Die Leitung sendet jedes Zeichen zurück; das Echo wird übergangen.</translation>
+    </message>
+    <message>
+        <source>Der Bildschirm ist unverändert.</source>
+        <translation>Der Bildschirm ist unverändert.</translation>
+    </message>
+    <message>
+        <source>Unlesbare Antwort</source>
+        <translation>Unlesbare Antwort</translation>
+    </message>
+    <message>
+        <source>Der VX-Adapter an der Schnittstelle %1 hat etwas geantwortet, das keine Antwort ist.
+Gefragt war: %2</source>
+        <translation>Der VX-Adapter an der Schnittstelle %1 hat etwas geantwortet, das keine Antwort ist.
+Gefragt war: %2</translation>
+    </message>
+    <message>
+        <source>Lesen abgebrochen; der Bildschirm ist unverändert.</source>
+        <translation>Lesen abgebrochen; der Bildschirm ist unverändert.</translation>
+    </message>
+    <message>
+        <source>Abgebrochen; in den VX-Adapter wurde nichts geschrieben.</source>
+        <translation>Abgebrochen; in den VX-Adapter wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Loggen Sie sich wieder ein und schreiben Sie erneut.</source>
+        <translation>Loggen Sie sich wieder ein und schreiben Sie erneut.</translation>
+    </message>
+    <message>
+        <source>Teilweise geschrieben</source>
+        <translation>Teilweise geschrieben</translation>
+    </message>
+    <message>
+        <source>Erneut schreiben</source>
+        <translation>Erneut schreiben</translation>
+    </message>
+    <message>
+        <source>Sicherung zurückschreiben</source>
+        <translation>Sicherung zurückschreiben</translation>
+    </message>
+    <message>
+        <source>So lassen</source>
+        <translation>So lassen</translation>
     </message>
 </context>
 <context>
@@ -922,6 +993,42 @@ Gewartet wurde auf: %2</translation>
     <message>
         <source>&lt;process&gt;</source>
         <translation>&lt;process&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>SafeTransfer</name>
+    <message>
+        <source>Der VX-Adapter hat %1 abgelehnt.</source>
+        <extracomment>&quot;Der VX-Adapter hat Rufnummer 1 von Master abgelehnt.&quot;</extracomment>
+        <translation>Der VX-Adapter hat %1 abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Der VX-Adapter antwortet nicht (gewartet wurde auf: %1).</source>
+        <translation>Der VX-Adapter antwortet nicht (gewartet wurde auf: %1).</translation>
+    </message>
+    <message>
+        <source>Die Antwort des VX-Adapters auf %1 war nicht lesbar.</source>
+        <translation>Die Antwort des VX-Adapters auf %1 war nicht lesbar.</translation>
+    </message>
+    <message>
+        <source>Ohne Sicherung wird nicht geschrieben.</source>
+        <translation>Ohne Sicherung wird nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>Abgebrochen.</source>
+        <translation>Abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Der VX-Adapter hält jetzt eine teilweise geschriebene Konfiguration: %1 von %2 Werten wurden geschrieben, die übrigen sind die alten.</source>
+        <translation>Der VX-Adapter hält jetzt eine teilweise geschriebene Konfiguration: %1 von %2 Werten wurden geschrieben, die übrigen sind die alten.</translation>
+    </message>
+    <message>
+        <source>Es wurde keine Sicherung angelegt.</source>
+        <translation>Es wurde keine Sicherung angelegt.</translation>
+    </message>
+    <message>
+        <source>Sicherung: %1</source>
+        <translation>Sicherung: %1</translation>
     </message>
 </context>
 <context>

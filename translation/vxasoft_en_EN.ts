@@ -49,13 +49,24 @@
         <translation>The backup could not be saved: %1</translation>
     </message>
     <message>
-        <source>Der VX-Adapter antwortet nicht (gewartet wurde auf: %1).</source>
-        <translation>The VX-Adapter does not answer (waited for: %1).</translation>
+        <source>Abgebrochen.</source>
+        <translation>Stopped.</translation>
     </message>
     <message>
-        <source>Der VX-Adapter hat %1 abgelehnt.</source>
-        <extracomment>&quot;Der VX-Adapter hat Rufnummer 1 von Master abgelehnt.&quot;</extracomment>
-        <translation>The VX-Adapter refused %1.</translation>
+        <source>Abbruch: der Befehl, der gerade läuft, wird noch beendet.</source>
+        <translation>Stopping: the command under way is finished first.</translation>
+    </message>
+    <message>
+        <source>In den VX-Adapter wurde nichts geschrieben.</source>
+        <translation>Nothing was written to the VX-Adapter.</translation>
+    </message>
+    <message>
+        <source>Die Konfiguration wurde ganz geschrieben und geprüft.</source>
+        <translation>The configuration was written in full and verified.</translation>
+    </message>
+    <message>
+        <source>Die Konfiguration wurde ganz geschrieben, aber nicht geprüft.</source>
+        <translation>The configuration was written in full, but not verified.</translation>
     </message>
 </context>
 <context>
@@ -223,22 +234,6 @@
         <translation>Exit codes:</translation>
     </message>
     <message>
-        <source>  0  erledigt
-  1  der VX-Adapter hält andere Werte als die Datei (verify, Prüfung nach write)
-  2  falsche Argumente, oder eine Datei lässt sich nicht lesen oder schreiben
-  3  die Schnittstelle lässt sich nicht öffnen
-  4  der VX-Adapter hat das Passwort nicht angenommen
-  5  der VX-Adapter antwortet nicht
-  6  der VX-Adapter hat die Übertragung abgelehnt</source>
-        <translation>  0  done
-  1  the VX-Adapter holds other values than the file (verify, the verify after write)
-  2  bad arguments, or a file that cannot be read or written
-  3  the port cannot be opened
-  4  the VX-Adapter did not accept the password
-  5  the VX-Adapter does not answer
-  6  the VX-Adapter refused the transfer</translation>
-    </message>
-    <message>
         <source>ports, read, write, verify, import oder sheet</source>
         <translation>ports, read, write, verify, import or sheet</translation>
     </message>
@@ -281,6 +276,28 @@
     <message>
         <source>Aufruf: %1 %2</source>
         <translation>Usage: %1 %2</translation>
+    </message>
+    <message>
+        <source>  0  erledigt
+  1  der VX-Adapter hält andere Werte als die Datei (verify, Prüfung nach write)
+  2  falsche Argumente, oder eine Datei lässt sich nicht lesen oder schreiben
+  3  die Schnittstelle lässt sich nicht öffnen
+  4  der VX-Adapter hat das Passwort nicht angenommen
+  5  der VX-Adapter antwortet nicht
+  6  der VX-Adapter hat die Übertragung abgelehnt
+  7  teilweise geschrieben: Leitung verloren, VX-Adapter stumm oder unlesbar mitten im Schreiben
+  8  der VX-Adapter hat etwas geantwortet, das keine Antwort ist
+  129, 130, 143  durch SIGHUP, SIGINT oder SIGTERM beendet, nach dem Befehl in Arbeit und dem Logout</source>
+        <translation>  0  done
+  1  the VX-Adapter holds other values than the file (verify, verification after write)
+  2  bad arguments, or a file cannot be read or written
+  3  the port cannot be opened
+  4  the VX-Adapter did not accept the password
+  5  the VX-Adapter does not answer
+  6  the VX-Adapter refused the transfer
+  7  partly written: line lost, VX-Adapter silent or unreadable in the middle of a write
+  8  the VX-Adapter answered with something that is no answer
+  129, 130, 143  stopped by SIGHUP, SIGINT or SIGTERM, after the command under way and the logout</translation>
     </message>
 </context>
 <context>
@@ -816,14 +833,6 @@ Waited for: %2</translation>
         <translation>Backup saved: %1</translation>
     </message>
     <message>
-        <source>Der VX-Adapter hat das Lesen verweigert (%1).</source>
-        <translation>The VX-Adapter refused to be read (%1).</translation>
-    </message>
-    <message>
-        <source>Der VX-Adapter antwortet nicht (gewartet wurde auf: %1).</source>
-        <translation>The VX-Adapter does not answer (waited for: %1).</translation>
-    </message>
-    <message>
         <source>Die Sicherung konnte nicht gespeichert werden (%1).</source>
         <translation>The backup could not be saved (%1).</translation>
     </message>
@@ -857,6 +866,68 @@ Waited for: %2</translation>
         <source>Logout</source>
         <comment>button</comment>
         <translation>Log&amp;out</translation>
+    </message>
+    <message>
+        <source>Schreiben läuft</source>
+        <translation>Writing</translation>
+    </message>
+    <message>
+        <source>Der VX-Adapter wird gerade beschrieben. Endet das Schreiben jetzt, hält er eine teilweise geschriebene Konfiguration.</source>
+        <translation>The VX-Adapter is being written. If writing ends now, it holds a partly written configuration.</translation>
+    </message>
+    <message>
+        <source>Abbrechen und beenden</source>
+        <translation>Stop and quit</translation>
+    </message>
+    <message>
+        <source>Weiter schreiben</source>
+        <translation>Go on writing</translation>
+    </message>
+    <message>
+        <source>Die Leitung sendet jedes Zeichen zurück; das Echo wird übergangen.</source>
+        <translation>The line sends every character back; the echo is skipped.</translation>
+    </message>
+    <message>
+        <source>Der Bildschirm ist unverändert.</source>
+        <translation>The screen is unchanged.</translation>
+    </message>
+    <message>
+        <source>Unlesbare Antwort</source>
+        <translation>Unreadable answer</translation>
+    </message>
+    <message>
+        <source>Der VX-Adapter an der Schnittstelle %1 hat etwas geantwortet, das keine Antwort ist.
+Gefragt war: %2</source>
+        <translation>The VX-Adapter on port %1 answered with something that is no answer.
+Asked for: %2</translation>
+    </message>
+    <message>
+        <source>Lesen abgebrochen; der Bildschirm ist unverändert.</source>
+        <translation>Reading cancelled; the screen is unchanged.</translation>
+    </message>
+    <message>
+        <source>Abgebrochen; in den VX-Adapter wurde nichts geschrieben.</source>
+        <translation>Cancelled; nothing was written to the VX-Adapter.</translation>
+    </message>
+    <message>
+        <source>Loggen Sie sich wieder ein und schreiben Sie erneut.</source>
+        <translation>Log in again and write once more.</translation>
+    </message>
+    <message>
+        <source>Teilweise geschrieben</source>
+        <translation>Partly written</translation>
+    </message>
+    <message>
+        <source>Erneut schreiben</source>
+        <translation>Write again</translation>
+    </message>
+    <message>
+        <source>Sicherung zurückschreiben</source>
+        <translation>Write the backup back</translation>
+    </message>
+    <message>
+        <source>So lassen</source>
+        <translation>Leave it</translation>
     </message>
 </context>
 <context>
@@ -922,6 +993,42 @@ Waited for: %2</translation>
     <message>
         <source>&lt;process&gt;</source>
         <translation>&lt;process&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>SafeTransfer</name>
+    <message>
+        <source>Der VX-Adapter hat %1 abgelehnt.</source>
+        <extracomment>&quot;Der VX-Adapter hat Rufnummer 1 von Master abgelehnt.&quot;</extracomment>
+        <translation>The VX-Adapter refused %1.</translation>
+    </message>
+    <message>
+        <source>Der VX-Adapter antwortet nicht (gewartet wurde auf: %1).</source>
+        <translation>The VX-Adapter does not answer (waited for: %1).</translation>
+    </message>
+    <message>
+        <source>Die Antwort des VX-Adapters auf %1 war nicht lesbar.</source>
+        <translation>The VX-Adapter&apos;s answer to %1 was unreadable.</translation>
+    </message>
+    <message>
+        <source>Ohne Sicherung wird nicht geschrieben.</source>
+        <translation>Without a backup, nothing is written.</translation>
+    </message>
+    <message>
+        <source>Abgebrochen.</source>
+        <translation>Stopped.</translation>
+    </message>
+    <message>
+        <source>Der VX-Adapter hält jetzt eine teilweise geschriebene Konfiguration: %1 von %2 Werten wurden geschrieben, die übrigen sind die alten.</source>
+        <translation>The VX-Adapter now holds a partly written configuration: %1 of %2 values were written, the others are the old ones.</translation>
+    </message>
+    <message>
+        <source>Es wurde keine Sicherung angelegt.</source>
+        <translation>No backup was made.</translation>
+    </message>
+    <message>
+        <source>Sicherung: %1</source>
+        <translation>Backup: %1</translation>
     </message>
 </context>
 <context>

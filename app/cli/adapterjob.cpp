@@ -3,6 +3,7 @@
 #include "backupstore.h"
 #include "configurationtext.h"
 #include "console.h"
+#include "signalwatch.h"
 
 #include <QDir>
 
@@ -17,8 +18,11 @@ AdapterJob::AdapterJob(Console &console, QObject *parent)
     connect(&m_session, &LoginSession::loginRefused, this, [this] {
         finish(ExitCode::LoginRefused, tr("Der VX-Adapter hat das Passwort nicht angenommen."));
     });
-    connect(&m_session, &LoginSession::noAnswer, this,
-        [this](const QString &what) { finish(ExitCode::NoAnswer, notAnswered(what)); });
+    connect(&m_session, &LoginSession::failed, this,
+        [this](Exchange::Failure failure, const QString &what) {
+            finish(failure == Exchange::Unreadable ? ExitCode::Unreadable : ExitCode::NoAnswer,
+                SafeTransfer::describe(failure, what));
+        });
     connect(&m_link, &SerialHelper::ReceivePortFailure, this, [this](const QString &reason) {
         finish(ExitCode::PortFailed,
             tr("Die serielle Schnittstelle %1 ist ausgefallen: %2").arg(m_port, reason));
@@ -28,21 +32,17 @@ AdapterJob::AdapterJob(Console &console, QObject *parent)
     connect(&m_transfer, &SafeTransfer::verified, this,
         [this](const Configuration &written, const Configuration &read) {
             m_differences = configurationDifferences(written, read);
+            m_verified = true;
         });
     connect(&m_transfer, &SafeTransfer::finished, this, [this] {
         if (m_task == Read)
             m_received = m_transfer.receiveSequence()->received();
         finish(ExitCode::Done);
     });
-    connect(&m_transfer, &SafeTransfer::refused, this,
-        [this](auto, const QString &what) { finish(ExitCode::TransferRefused, refused(what)); });
-    connect(&m_transfer, &SafeTransfer::noAnswer, this,
-        [this](auto, const QString &what) { finish(ExitCode::NoAnswer, notAnswered(what)); });
-    connect(&m_transfer, &SafeTransfer::declined, this, [this] {
-        finish(m_backupFailure,
-            tr("Ohne Sicherung wird nicht geschrieben; mit --no-backup wird ohne Sicherung "
-               "geschrieben."));
-    });
+    connect(&m_transfer, &SafeTransfer::failed, this,
+        [this](auto, Exchange::Failure failure, const QString &what) {
+            transferFailed(failure, what);
+        });
     m_transfer.setSaveBackup([this](const Configuration &adapter) { return saveBackup(adapter); });
     m_transfer.setConfirmWithoutBackup(
         [this](SafeTransfer::BackupFailure why, const QString &what) {
@@ -58,22 +58,90 @@ ExitCode AdapterJob::run(
     m_configuration = configuration;
     m_outcome.reset();
     m_differences.clear();
+    m_backupPath.clear();
+    m_signal = 0;
+    m_verified = false;
     m_link.SetComPort(port);
     if (!m_link.OpenCommunication()) {
         m_console.error(
             tr("Die serielle Schnittstelle %1 konnte nicht geöffnet werden.").arg(port));
         return ExitCode::PortFailed;
     }
-    // What the line still holds (the answer to the last run's logout) would
-    // pass for the answer to this login.
-    m_link.ResetCommunication();
-    m_session.login(password);
-    if (!m_outcome)
-        m_loop.exec();
+    {
+        // Past the run, a signal takes its usual course: the logout waits at
+        // most for the answer time.
+        SignalWatch watch;
+        connect(&watch, &SignalWatch::caught, this, &AdapterJob::interrupt);
+        // What the line still holds (the answer to the last run's logout) would
+        // pass for the answer to this login.
+        m_link.ResetCommunication();
+        m_session.login(password);
+        if (!m_outcome)
+            m_loop.exec();
+    }
     m_transfer.cancel();
+    reportWrite();
     logOut();
     m_link.CloseCommunication();
     return *m_outcome;
+}
+
+void AdapterJob::interrupt(int signal)
+{
+    const bool again = m_signal != 0;
+    if (!again)
+        m_signal = signal;
+    const bool commandInFlight
+        = m_transfer.isRunning() || m_session.pendingCommand() == LoginSession::PendingLogin;
+    if (again || !commandInFlight) {
+        finish(ExitCode::Signalled, tr("Abgebrochen."));
+        return;
+    }
+    m_console.note(tr("Abbruch: der Befehl, der gerade läuft, wird noch beendet."));
+    m_transfer.interrupt();
+}
+
+void AdapterJob::transferFailed(Exchange::Failure failure, const QString &what)
+{
+    switch (failure) {
+    case Exchange::Refused:
+        finish(ExitCode::TransferRefused, SafeTransfer::describe(failure, what));
+        return;
+    case Exchange::NotAnswered:
+        finish(ExitCode::NoAnswer, SafeTransfer::describe(failure, what));
+        return;
+    case Exchange::Unreadable:
+        finish(ExitCode::Unreadable, SafeTransfer::describe(failure, what));
+        return;
+    case Exchange::Declined:
+        finish(m_backupFailure,
+            tr("Ohne Sicherung wird nicht geschrieben; mit --no-backup wird ohne Sicherung "
+               "geschrieben."));
+        return;
+    case Exchange::Interrupted:
+        finish(ExitCode::Signalled, tr("Abgebrochen."));
+        return;
+    }
+}
+
+void AdapterJob::reportWrite()
+{
+    if (m_task != Write)
+        return;
+    const std::optional<int> written = m_transfer.written();
+    if (const std::optional<int> partly = m_transfer.partlyWritten()) {
+        m_console.error(SafeTransfer::describePartlyWritten(*partly, m_backupPath));
+        // A refusal or a stop keeps its own code; the line's faults say "partly".
+        if (*m_outcome == ExitCode::NoAnswer || *m_outcome == ExitCode::Unreadable
+            || *m_outcome == ExitCode::PortFailed)
+            m_outcome = ExitCode::PartlyWritten;
+    } else if (m_signal && !written) {
+        m_console.error(tr("In den VX-Adapter wurde nichts geschrieben."));
+    } else if (m_signal) {
+        m_console.error(m_verified
+                ? tr("Die Konfiguration wurde ganz geschrieben und geprüft.")
+                : tr("Die Konfiguration wurde ganz geschrieben, aber nicht geprüft."));
+    }
 }
 
 void AdapterJob::logOut()
@@ -81,7 +149,8 @@ void AdapterJob::logOut()
     if (!m_session.isLoggedIn())
         return;
     // Waiting for an adapter that does not answer would only hold up the script.
-    if (*m_outcome == ExitCode::NoAnswer || *m_outcome == ExitCode::PortFailed) {
+    if (*m_outcome == ExitCode::NoAnswer || *m_outcome == ExitCode::PortFailed
+        || *m_outcome == ExitCode::PartlyWritten) {
         m_session.logoutOnClose();
         return;
     }
@@ -93,17 +162,19 @@ void AdapterJob::logOut()
             answered.quit();
     };
     connect(&m_exchange, &Exchange::answered, &answered, settled);
-    connect(&m_session, &LoginSession::noAnswer, &answered, settled);
+    connect(&m_session, &LoginSession::failed, &answered, settled);
     m_session.logout();
     answered.exec();
 }
 
 void AdapterJob::loggedIn()
 {
-    if (m_task == Read)
+    if (m_signal)
+        finish(ExitCode::Signalled, tr("Abgebrochen."));
+    else if (m_task == Read)
         m_transfer.read();
     else
-        m_transfer.write();
+        m_transfer.write(m_configuration);
 }
 
 void AdapterJob::showProgress(
@@ -134,6 +205,7 @@ bool AdapterJob::saveBackup(const Configuration &adapter)
     const QString path = BackupStore::save(adapter, &m_backupError);
     if (path.isEmpty())
         return false;
+    m_backupPath = path;
     m_console.note(tr("Sicherung gespeichert: %1").arg(QDir::toNativeSeparators(path)));
     return true;
 }
@@ -143,11 +215,15 @@ bool AdapterJob::refuseWithoutBackup(SafeTransfer::BackupFailure why, const QStr
     switch (why) {
     case SafeTransfer::BackupRefused:
         m_backupFailure = ExitCode::TransferRefused;
-        m_console.error(refused(what));
+        m_console.error(SafeTransfer::describe(Exchange::Refused, what));
         break;
     case SafeTransfer::BackupNotAnswered:
         m_backupFailure = ExitCode::NoAnswer;
-        m_console.error(notAnswered(what));
+        m_console.error(SafeTransfer::describe(Exchange::NotAnswered, what));
+        break;
+    case SafeTransfer::BackupUnreadable:
+        m_backupFailure = ExitCode::Unreadable;
+        m_console.error(SafeTransfer::describe(Exchange::Unreadable, what));
         break;
     case SafeTransfer::BackupNotSaved:
         m_backupFailure = ExitCode::BadInput;
@@ -163,19 +239,9 @@ void AdapterJob::finish(ExitCode code, const QString &message)
     // refused login) tells nothing new.
     if (m_outcome)
         return;
-    m_outcome = code;
+    // Stopped by a signal, the run says so whatever its last command did.
+    m_outcome = m_signal ? ExitCode(int(ExitCode::Signalled) + m_signal) : code;
     if (!message.isEmpty())
         m_console.error(message);
     m_loop.quit();
-}
-
-QString AdapterJob::notAnswered(const QString &what)
-{
-    return tr("Der VX-Adapter antwortet nicht (gewartet wurde auf: %1).").arg(what);
-}
-
-QString AdapterJob::refused(const QString &what)
-{
-    //: "Der VX-Adapter hat Rufnummer 1 von Master abgelehnt."
-    return tr("Der VX-Adapter hat %1 abgelehnt.").arg(what);
 }

@@ -17,7 +17,8 @@ class Console;
 // One conversation with the adapter: open the port, log in, read or write
 // the whole configuration with the window's own transfer objects, log out,
 // close. There is no one to ask on the way: what the window would ask about
-// (going on without a backup) ends the run.
+// (going on without a backup) ends the run. SIGINT, SIGTERM and SIGHUP end it
+// after the command in flight (a second one at once), with the logout.
 class AdapterJob : public QObject
 {
     Q_OBJECT
@@ -42,27 +43,33 @@ public:
 
 private:
     void loggedIn();
+    void interrupt(int signal);
+    void transferFailed(Exchange::Failure failure, const QString &what);
+    // What the adapter holds after a run that ended early, and the exit code
+    // that says so.
+    void reportWrite();
     void logOut();
     void showProgress(
         SafeTransfer::Phase phase, int entry, ConfigurationField field, int step, int total);
     bool saveBackup(const Configuration &adapter);
     bool refuseWithoutBackup(SafeTransfer::BackupFailure why, const QString &what);
     void finish(ExitCode code, const QString &message = QString());
-    static QString notAnswered(const QString &what);
-    static QString refused(const QString &what);
 
     Console &m_console;
     SerialHelper m_link;
     Exchange m_exchange { &m_link };
     LoginSession m_session { &m_exchange };
     Configuration m_configuration;
-    SafeTransfer m_transfer { &m_exchange, &m_session, [this] { return m_configuration; } };
+    SafeTransfer m_transfer { &m_exchange, &m_session };
     QEventLoop m_loop;
     Task m_task = Read;
     QString m_port;
     std::optional<ExitCode> m_outcome;
     ExitCode m_backupFailure = ExitCode::Done;
     QString m_backupError;
+    QString m_backupPath; // of this run's backup
+    int m_signal = 0; // the first of the signals that stop the run
+    bool m_verified = false;
     Configuration m_received;
     QList<ConfigurationDifference> m_differences;
 };

@@ -50,7 +50,12 @@ CommandLine::CommandLine()
              "  3  die Schnittstelle lässt sich nicht öffnen\n"
              "  4  der VX-Adapter hat das Passwort nicht angenommen\n"
              "  5  der VX-Adapter antwortet nicht\n"
-             "  6  der VX-Adapter hat die Übertragung abgelehnt"));
+             "  6  der VX-Adapter hat die Übertragung abgelehnt\n"
+             "  7  teilweise geschrieben: Leitung verloren, VX-Adapter stumm oder unlesbar "
+             "mitten im Schreiben\n"
+             "  8  der VX-Adapter hat etwas geantwortet, das keine Antwort ist\n"
+             "  129, 130, 143  durch SIGHUP, SIGINT oder SIGTERM beendet, nach dem Befehl in "
+             "Arbeit und dem Logout"));
     m_parser.addOptions({ m_port, m_password, m_noBackup, m_noVerify, m_quiet, m_language });
     m_parser.addHelpOption();
     m_parser.addVersionOption();

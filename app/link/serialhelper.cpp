@@ -27,6 +27,9 @@ constexpr int DeadPortLimit = 64;
 // Enough for any frame still queued at 9600 baud when the port is closed.
 constexpr int CloseDrainMs = 500;
 
+// Echoes come back within a frame's time; more than a few never do (noise).
+constexpr int EchoesDueLimit = 8;
+
 // Where QSerialPort looks for a port name on this system.
 QString devicePath(const QString &portName)
 {
@@ -94,9 +97,9 @@ bool SerialHelper::TransmitBusAddress(
 
 bool SerialHelper::TransmitCallRedirectTime(byte time, bool max)
 {
-    const QByteArray wire = Frames::callRedirectTime(time, max).toWire();
-    qDebug("Transmitted: %s", HexDump(wire).constData());
-    return WriteSerialData(wire);
+    const Frame frame = Frames::callRedirectTime(time, max);
+    qDebug("Transmitted: %s", HexDump(frame.toWire()).constData());
+    return transmit(frame);
 }
 
 // The caller hands passwords over in the digit code already.
@@ -179,7 +182,7 @@ bool SerialHelper::SetComPort(const QString &portName)
 bool SerialHelper::OpenCommunication()
 {
     if (!port->isOpen()) {
-        reader.clear();
+        forgetLine();
         deadPortSigns = 0;
         m_errorString.clear();
         m_accessDenied = false;
@@ -209,7 +212,7 @@ bool SerialHelper::CloseCommunication()
         port->close();
     }
     guard->stop();
-    reader.clear();
+    forgetLine();
     return !port->isOpen();
 }
 
@@ -231,13 +234,30 @@ bool SerialHelper::WriteSerialData(const QByteArray &data)
 
 qint64 SerialHelper::receiveFrom(QIODevice *device)
 {
+    const qint64 taken = readFrom(device);
+    raiseItems();
+    return taken;
+}
+
+qint64 SerialHelper::readFrom(QIODevice *device)
+{
     const qint64 taken = reader.readFrom(device);
     if (taken > 0) {
         deadPortSigns = 0;
         sinceLastByte.start();
     }
-    raiseItems();
+    takeItems();
     return taken;
+}
+
+void SerialHelper::takeItems()
+{
+    while (reader.hasItem()) {
+        ReadItem read { reader.takeItem() };
+        if (read.item.kind == FrameReader::Item::FrameItem)
+            read.order = countRead();
+        queue.enqueue(read);
+    }
 }
 
 // Slots may run event loops in which more bytes come in and get raised from
@@ -245,23 +265,58 @@ qint64 SerialHelper::receiveFrom(QIODevice *device)
 // they keep their order.
 void SerialHelper::raiseItems()
 {
-    while (reader.hasItem()) {
-        const FrameReader::Item item = reader.takeItem();
-        if (item.kind == FrameReader::Item::FrameItem)
-            dispatch(item.frame);
-        else
-            emit ReceiveCharacterMessage(item.text());
+    while (!queue.isEmpty()) {
+        const ReadItem read = queue.dequeue();
+        if (read.item.kind == FrameReader::Item::TextItem)
+            emit ReceiveCharacterMessage(read.item.text());
+        else if (!isEcho(read.item.wire))
+            dispatch(read.item.frame, read.order);
     }
+}
+
+bool SerialHelper::isEcho(const QByteArray &wire)
+{
+    if (echoes)
+        return echoesDue.removeOne(wire);
+    // The adapter never sends a login; a copy of one is the line's.
+    if (loginWire.isEmpty() || wire != loginWire)
+        return false;
+    echoes = true;
+    loginWire.clear();
+    emit lineEchoes();
+    return true;
 }
 
 bool SerialHelper::transmit(const Frame &frame)
 {
-    return WriteSerialData(frame.toWire());
+    if (!port->isOpen())
+        return false;
+    // Whatever the port holds already came before this frame, and is counted
+    // so; it is raised where reading goes on.
+    readFrom(port);
+    const QByteArray wire = frame.toWire();
+    if (echoes) {
+        echoesDue.append(wire);
+        if (echoesDue.size() > EchoesDueLimit)
+            echoesDue.removeFirst();
+    } else if (frame.command == LinkCommand::Login && !frame.payload.isEmpty()) {
+        loginWire = wire;
+    }
+    return WriteSerialData(wire);
 }
 
-void SerialHelper::dispatch(const Frame &frame)
+void SerialHelper::forgetLine()
 {
-    emit frameReceived(frame);
+    reader.clear();
+    queue.clear();
+    loginWire.clear();
+    echoes = false;
+    echoesDue.clear();
+}
+
+void SerialHelper::dispatch(const Frame &frame, quint64 order)
+{
+    emit frameReceived(frame, order);
     switch (frame.command) {
     case LinkCommand::ReadMasterPassword:
         emit ReceiveMasterPassword(frame.payload);
@@ -309,6 +364,7 @@ void SerialHelper::checkUnread()
         receiveFrom(port);
     if (reader.hasPartialFrame() && sinceLastByte.hasExpired(FramePauseLimitMs)) {
         reader.abandonPartialFrame();
+        takeItems();
         raiseItems();
     }
 }
@@ -348,7 +404,7 @@ void SerialHelper::failPort(const QString &reason)
         return;
     port->close(); // nothing queued for writing can reach a dead port anyway
     guard->stop();
-    reader.clear();
+    forgetLine();
     m_errorString = reason;
     emit ReceivePortFailure(reason);
 }

@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QObject>
+#include <QQueue>
 #include <QSerialPort>
 #include <QString>
 
@@ -20,6 +21,10 @@ class QTimer;
 // Everything that reaches the port is taken at once and raised in wire order,
 // each frame once, also while a slot runs an event loop of its own (a message
 // box): the signals of later frames then arrive inside it.
+//
+// Some lines send every byte back (many converters, half-duplex lines). When
+// the login comes back byte for byte, the link knows: until the port closes,
+// the first verbatim copy of each frame it sends is dropped.
 class SerialHelper : public AdapterLink
 {
     Q_OBJECT
@@ -51,6 +56,8 @@ signals:
     // raised once per opening of the port. reason is the cause, as
     // errorString() gives it afterwards.
     void ReceivePortFailure(QString reason);
+    // The line sends back what the program sends; raised once per opening.
+    void lineEchoes();
 
 public slots:
     void signalStatus(const QString &s, const QDateTime &d);
@@ -88,9 +95,22 @@ protected:
     qint64 receiveFrom(QIODevice *device);
 
 private:
+    struct ReadItem
+    {
+        FrameReader::Item item;
+        quint64 order = 0;
+    };
+
     bool transmit(const Frame &frame);
+    // Reads without raising; returns the number of bytes taken.
+    qint64 readFrom(QIODevice *device);
+    // Moves what the reader completed into the queue, counting each frame as read.
+    void takeItems();
     void raiseItems();
-    void dispatch(const Frame &frame);
+    // Whether the frame is the line's copy of one sent.
+    bool isEcho(const QByteArray &wire);
+    void dispatch(const Frame &frame, quint64 order);
+    void forgetLine();
     void checkUnread();
     void portError(QSerialPort::SerialPortError error);
     bool isHungUp() const;
@@ -98,9 +118,13 @@ private:
 
     QSerialPort *port;
     FrameReader reader;
+    QQueue<ReadItem> queue; // read, not yet raised
     QTimer *guard;
     QElapsedTimer sinceLastByte;
     int deadPortSigns = 0; // read errors since the last data
     QString m_errorString;
     bool m_accessDenied = false;
+    QByteArray loginWire; // the last login sent, until the line shows whether it echoes
+    bool echoes = false;
+    QList<QByteArray> echoesDue; // frames sent whose copy has not come back yet
 };

@@ -19,6 +19,30 @@ int namingBytes(byte request)
     }
 }
 
+// Whether an answer of this code has the payload of its kind: a time one
+// byte, a status entry and byte, a call number entry, slot and its digits, a
+// bus address entry, floor and letter (or floor 0 alone: none set, as the
+// program sends it too).
+bool isWellFormed(const Frame &answer)
+{
+    const qsizetype size = answer.payload.size();
+    switch (answer.command) {
+    case LinkCommand::ReadMaxCallTime:
+    case LinkCommand::ReadCallRedirectTime:
+        return size == 1;
+    case LinkCommand::ReadStatusByte:
+        return size == 2;
+    case LinkCommand::ReadCallNumber:
+        return size >= 2;
+    case LinkCommand::ReadBusAddress:
+        return size == 3 || (size == 2 && answer.at(1) == 0);
+    case LinkCommand::ReadMasterPassword:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 Exchange::Exchange(AdapterLink *link, QObject *parent)
@@ -65,12 +89,14 @@ bool Exchange::isBusy(Lane lane) const
     return this->lane(lane).waiting || this->lane(lane).queued;
 }
 
-void Exchange::deliver(const Frame &frame)
+void Exchange::deliver(const Frame &frame, quint64 readOrder)
 {
+    const auto readAfter
+        = [readOrder](const LaneState &state) { return readOrder > state.waiting->sentAfter; };
     // Login-related commands first: a login during a transmit takes the ACK.
     for (Lane each : { Control, Sequence }) {
         LaneState &state = lane(each);
-        if (state.waiting && isAnswerTo(state.waiting->frame, frame)) {
+        if (state.waiting && readAfter(state) && isAnswerTo(state.waiting->frame, frame)) {
             const quint64 ticket = std::exchange(state.waiting, std::nullopt)->ticket;
             state.answerTimer.stop();
             emit answered(each, frame, ticket);
@@ -82,16 +108,31 @@ void Exchange::deliver(const Frame &frame)
         }
     }
     emit unexpectedFrame(frame);
+
+    // The frame stands where the answer of the command sent first should.
+    std::optional<Lane> first;
+    for (Lane each : { Control, Sequence }) {
+        const LaneState &state = lane(each);
+        if (state.waiting && readAfter(state)
+            && (!first || state.waiting->ticket < lane(*first).waiting->ticket))
+            first = each;
+    }
+    if (!first)
+        return;
+    LaneState &state = lane(*first);
+    state.answerTimer.stop();
+    const Command command = *std::exchange(state.waiting, std::nullopt);
+    emit failed(*first, Unreadable, command.what, command.ticket);
 }
 
 bool Exchange::isAnswerTo(const Frame &request, const Frame &answer)
 {
-    if (answer.command == LinkCommand::NoAcknowledge)
-        return true;
-    if (!request.isRequest())
-        return answer.command == LinkCommand::Acknowledge;
+    if (answer.isAcknowledgement()) {
+        return answer.payload.isEmpty()
+            && (answer.command == LinkCommand::NoAcknowledge || !request.isRequest());
+    }
     const int naming = namingBytes(request.command);
-    return answer.command == request.command && answer.payload.size() >= naming
+    return request.isRequest() && answer.command == request.command && isWellFormed(answer)
         && answer.payload.left(naming) == request.payload.left(naming);
 }
 
@@ -102,7 +143,11 @@ void Exchange::transmit(Lane lane, const Command &command)
     state.answerTimer.start(m_timeoutMs);
     // A frame the port did not take gets no answer: say so at once, but from
     // the event loop, as a late answer would.
-    if (!m_link || !m_link->sendFrame(command.frame))
+    const bool sent = m_link && m_link->sendFrame(command.frame);
+    // Counted after sending: the link reads what waits before it writes.
+    if (state.waiting)
+        state.waiting->sentAfter = m_link ? m_link->framesRead() : 0;
+    if (!sent)
         state.answerTimer.start(0);
 }
 
@@ -112,7 +157,7 @@ void Exchange::answerTimedOut(Lane lane)
     if (!state.waiting)
         return;
     const Command command = *std::exchange(state.waiting, std::nullopt);
-    emit noAnswer(lane, command.what, command.ticket);
+    emit failed(lane, NotAnswered, command.what, command.ticket);
 }
 
 void Exchange::dueEnded(Lane lane)

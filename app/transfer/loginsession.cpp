@@ -8,8 +8,10 @@ LoginSession::LoginSession(Exchange *exchange, QObject *parent)
 {
     connect(exchange, &Exchange::answered, this,
         [this](Exchange::Lane, const Frame &frame, quint64 ticket) { answer(frame, ticket); });
-    connect(exchange, &Exchange::noAnswer, this,
-        [this](Exchange::Lane, const QString &what, quint64 ticket) { timedOut(what, ticket); });
+    connect(exchange, &Exchange::failed, this,
+        [this](Exchange::Lane, Exchange::Failure failure, const QString &what, quint64 ticket) {
+            commandFailed(failure, what, ticket);
+        });
 }
 
 QString LoginSession::describe(PendingCommand command)
@@ -109,13 +111,13 @@ void LoginSession::answer(const Frame &answer, quint64 ticket)
     }
 }
 
-void LoginSession::timedOut(const QString &what, quint64 ticket)
+void LoginSession::commandFailed(Exchange::Failure failure, const QString &what, quint64 ticket)
 {
     if (!ticket || ticket != m_ticket)
         return;
     m_ticket = 0;
     m_pending = PendingNone;
-    emit noAnswer(what);
+    emit failed(failure, what);
 }
 
 void LoginSession::setLoggedIn(bool loggedIn)

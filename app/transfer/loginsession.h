@@ -7,8 +7,8 @@
 
 // Login, logout, the master password and the reset of the adapter, one at a
 // time on the exchange's control lane. An answer goes to the command sent
-// last; a command that gets no answer in time ends with noAnswer() and leaves
-// the login state as it was.
+// last; a command that gets no answer in time, or none it can read, ends with
+// failed() and leaves the login state as it was.
 class LoginSession : public QObject
 {
     Q_OBJECT
@@ -49,13 +49,13 @@ signals:
     void loginRefused();
     void passwordChanged(bool accepted);
     void resetAnswered(bool accepted);
-    // what names the command in the user's language.
-    void noAnswer(const QString &what);
+    // NotAnswered or Unreadable; what names the command in the user's language.
+    void failed(Exchange::Failure failure, const QString &what);
 
 private:
     void send(PendingCommand command, const Frame &frame);
     void answer(const Frame &answer, quint64 ticket);
-    void timedOut(const QString &what, quint64 ticket);
+    void commandFailed(Exchange::Failure failure, const QString &what, quint64 ticket);
     void setLoggedIn(bool loggedIn);
 
     Exchange *m_exchange;

@@ -11,14 +11,15 @@ ReceiveSequence::ReceiveSequence(Exchange *exchange, QObject *parent)
 {
     connect(exchange, &Exchange::answered, this,
         [this](Exchange::Lane, const Frame &frame, quint64 ticket) { answer(frame, ticket); });
-    connect(exchange, &Exchange::noAnswer, this,
-        [this](Exchange::Lane, const QString &, quint64 ticket) { timedOut(ticket); });
+    connect(exchange, &Exchange::failed, this,
+        [this](Exchange::Lane, Exchange::Failure failure, const QString &, quint64 ticket) {
+            requestFailed(failure, ticket);
+        });
 }
 
 void ReceiveSequence::start()
 {
     stop();
-    ++m_run;
     m_received = Configuration();
     m_field = ConfigurationField::MaxCallTime;
     m_entry = Configuration::Master;
@@ -32,13 +33,23 @@ void ReceiveSequence::cancel()
     stop();
 }
 
+void ReceiveSequence::interrupt()
+{
+    // A request is always in flight while the run goes on.
+    if (m_running)
+        m_interrupting = true;
+}
+
 void ReceiveSequence::sendCurrent()
 {
-    if (!m_running)
-        return;
     if (m_entry > Configuration::LastAttendee) {
-        m_running = false;
+        stop();
         emit finished();
+        return;
+    }
+    if (m_interrupting) {
+        stop();
+        emit failed(m_entry, m_field, Exchange::Interrupted);
         return;
     }
     emit requestSent(m_entry, m_field);
@@ -54,17 +65,12 @@ void ReceiveSequence::answer(const Frame &answer, quint64 ticket)
         return;
     m_ticket = 0;
     if (answer.command == LinkCommand::NoAcknowledge) {
-        stop();
-        emit refused(m_entry, m_field);
+        requestFailed(Exchange::Refused, 0);
         return;
     }
     const ConfigurationChange value = ConfigurationFrames::value(answer);
     m_received.apply(value);
     ++m_answered;
-    const quint64 run = m_run;
-    emit valueReceived(value);
-    if (run != m_run || !m_running)
-        return;
     advance(value.field);
     sendCurrent();
 }
@@ -90,18 +96,24 @@ void ReceiveSequence::advance(ConfigurationField answered)
     }
 }
 
-void ReceiveSequence::timedOut(quint64 ticket)
+// ticket 0: the request's own refusal, already taken.
+void ReceiveSequence::requestFailed(Exchange::Failure failure, quint64 ticket)
 {
-    if (!ticket || ticket != m_ticket)
+    if (ticket && ticket != m_ticket)
         return;
-    m_ticket = 0;
+    if (ticket)
+        m_ticket = 0;
+    if (!m_running)
+        return;
+    const bool interrupting = m_interrupting;
     stop();
-    emit noAnswer(m_entry, m_field);
+    emit failed(m_entry, m_field, interrupting ? Exchange::Interrupted : failure);
 }
 
 void ReceiveSequence::stop()
 {
     m_running = false;
+    m_interrupting = false;
     if (const quint64 ticket = std::exchange(m_ticket, 0))
         m_exchange->abandon(Exchange::Sequence, ticket);
 }

@@ -6,8 +6,9 @@
 #include <QObject>
 
 // Reads the whole configuration from the adapter: 41 requests, each sent once
-// the one before it is answered. Each answer is handed over the moment it
-// arrives; the kind of answer decides which request comes next.
+// the one before it is answered; the kind of answer decides which request
+// comes next. The answers count only together: received() holds them once
+// finished() has come.
 class ReceiveSequence : public QObject
 {
     Q_OBJECT
@@ -22,9 +23,10 @@ public:
     void start();
     // The answer still due is dropped.
     void cancel();
+    // Ends the run once the request in flight is answered or given up:
+    // failed(Interrupted), or finished() when it was the last one.
+    void interrupt();
     bool isRunning() const { return m_running; }
-    // The current request once more.
-    void sendCurrent();
     // This run's answers applied to a default configuration.
     Configuration received() const { return m_received; }
     // Requests answered so far in this run.
@@ -32,18 +34,13 @@ public:
 
 signals:
     void requestSent(int entry, ConfigurationField field);
-    // Emitted before the next request goes out: a slot may store the value,
-    // even open a message box; the next request follows when it returns, if
-    // the run still goes on.
-    void valueReceived(const ConfigurationChange &value);
     void finished();
-    // A NAK to a request.
-    void refused(int entry, ConfigurationField field);
-    void noAnswer(int entry, ConfigurationField field);
+    void failed(int entry, ConfigurationField field, Exchange::Failure failure);
 
 private:
+    void sendCurrent();
     void answer(const Frame &answer, quint64 ticket);
-    void timedOut(quint64 ticket);
+    void requestFailed(Exchange::Failure failure, quint64 ticket);
     void advance(ConfigurationField answered);
     void stop();
 
@@ -52,7 +49,7 @@ private:
     ConfigurationField m_field = ConfigurationField::MaxCallTime;
     int m_entry = Configuration::Master;
     int m_answered = 0;
-    quint64 m_run = 0; // tells a restarted run from the one a slot interrupted
     bool m_running = false;
+    bool m_interrupting = false;
     quint64 m_ticket = 0; // of the request awaiting its answer
 };

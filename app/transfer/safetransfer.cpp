@@ -2,40 +2,30 @@
 
 #include "configurationtext.h"
 
-SafeTransfer::SafeTransfer(
-    Exchange *exchange, LoginSession *session, TransmitSequence::Source source, QObject *parent)
+#include <QDir>
+
+SafeTransfer::SafeTransfer(Exchange *exchange, LoginSession *session, QObject *parent)
     : QObject(parent)
     , m_session(session)
-    , m_transmit(new TransmitSequence(exchange, std::move(source), this))
+    , m_transmit(new TransmitSequence(exchange, this))
     , m_receive(new ReceiveSequence(exchange, this))
 {
     connect(m_transmit, &TransmitSequence::commandSent, this,
         [this](int entry, ConfigurationField field) {
-            report(entry, field, m_transmit->position() + 1);
+            report(entry, field, m_transmit->acknowledged() + 1);
         });
-    connect(m_transmit, &TransmitSequence::finished, this, &SafeTransfer::transmitted);
-    connect(m_transmit, &TransmitSequence::refused, this,
-        [this](int entry, ConfigurationField field) { transmitFailed(true, entry, field); });
-    connect(m_transmit, &TransmitSequence::noAnswer, this,
-        [this](int entry, ConfigurationField field) { transmitFailed(false, entry, field); });
+    connect(m_transmit, &TransmitSequence::finished, this, &SafeTransfer::transmitEnded);
+    connect(m_transmit, &TransmitSequence::failed, this, &SafeTransfer::transmitFailed);
 
     connect(m_receive, &ReceiveSequence::requestSent, this,
         [this](int entry, ConfigurationField field) {
             report(entry, field, m_receive->answeredCount() + 1);
         });
-    connect(
-        m_receive, &ReceiveSequence::valueReceived, this, [this](const ConfigurationChange &value) {
-            if (m_phase == Read)
-                emit valueReceived(value);
-        });
-    connect(m_receive, &ReceiveSequence::finished, this, &SafeTransfer::received);
-    connect(m_receive, &ReceiveSequence::refused, this,
-        [this](int entry, ConfigurationField field) { receiveFailed(true, entry, field); });
-    connect(m_receive, &ReceiveSequence::noAnswer, this,
-        [this](int entry, ConfigurationField field) { receiveFailed(false, entry, field); });
+    connect(m_receive, &ReceiveSequence::finished, this, &SafeTransfer::receiveEnded);
+    connect(m_receive, &ReceiveSequence::failed, this, &SafeTransfer::receiveFailed);
 
     connect(session, &LoginSession::resetAnswered, this, &SafeTransfer::resetAnswered);
-    connect(session, &LoginSession::noAnswer, this, &SafeTransfer::resetNotAnswered);
+    connect(session, &LoginSession::failed, this, &SafeTransfer::resetFailed);
 }
 
 void SafeTransfer::read()
@@ -43,8 +33,9 @@ void SafeTransfer::read()
     begin(Read);
 }
 
-void SafeTransfer::write()
+void SafeTransfer::write(const Configuration &configuration)
 {
+    m_configuration = configuration;
     begin(Transmit);
 }
 
@@ -62,6 +53,60 @@ void SafeTransfer::cancel()
     end();
 }
 
+void SafeTransfer::interrupt()
+{
+    if (m_phase == Idle || m_phase == Reset)
+        return;
+    m_interrupting = true;
+    if (m_phase == Transmit)
+        m_transmit->interrupt();
+    else
+        m_receive->interrupt();
+}
+
+std::optional<int> SafeTransfer::partlyWritten() const
+{
+    if (m_writeDone)
+        return std::nullopt;
+    return written();
+}
+
+std::optional<int> SafeTransfer::written() const
+{
+    if (!m_writeBegun)
+        return std::nullopt;
+    return m_transmit->acknowledged();
+}
+
+QString SafeTransfer::describe(Exchange::Failure failure, const QString &what)
+{
+    switch (failure) {
+    case Exchange::Refused:
+        //: "Der VX-Adapter hat Rufnummer 1 von Master abgelehnt."
+        return tr("Der VX-Adapter hat %1 abgelehnt.").arg(what);
+    case Exchange::NotAnswered:
+        return tr("Der VX-Adapter antwortet nicht (gewartet wurde auf: %1).").arg(what);
+    case Exchange::Unreadable:
+        return tr("Die Antwort des VX-Adapters auf %1 war nicht lesbar.").arg(what);
+    case Exchange::Declined:
+        return tr("Ohne Sicherung wird nicht geschrieben.");
+    case Exchange::Interrupted:
+        return tr("Abgebrochen.");
+    }
+    return QString();
+}
+
+QString SafeTransfer::describePartlyWritten(int written, const QString &backupPath)
+{
+    return tr("Der VX-Adapter hält jetzt eine teilweise geschriebene Konfiguration: %1 von %2 "
+              "Werten wurden geschrieben, die übrigen sind die alten.")
+               .arg(written)
+               .arg(TransmitSequence::CommandCount)
+        + QLatin1Char(' ')
+        + (backupPath.isEmpty() ? tr("Es wurde keine Sicherung angelegt.")
+                                : tr("Sicherung: %1").arg(QDir::toNativeSeparators(backupPath)));
+}
+
 void SafeTransfer::begin(Phase goal)
 {
     cancel();
@@ -69,6 +114,9 @@ void SafeTransfer::begin(Phase goal)
     m_goal = goal;
     m_runBackup = m_backup && goal != Read;
     m_runVerify = m_verify && goal == Transmit;
+    m_interrupting = false;
+    m_writeBegun = false;
+    m_writeDone = false;
     if (goal == Read || m_runBackup) {
         m_phase = goal == Read ? Read : Backup;
         m_receive->start();
@@ -77,14 +125,19 @@ void SafeTransfer::begin(Phase goal)
     startMain();
 }
 
-void SafeTransfer::received()
+void SafeTransfer::receiveEnded()
 {
     switch (m_phase) {
     case Read:
         end();
+        emit received(m_receive->received());
         emit finished();
         return;
     case Backup: {
+        if (m_interrupting) {
+            fail(Exchange::Interrupted, QString());
+            return;
+        }
         const quint64 run = m_run;
         const bool saved = m_save && m_save(m_receive->received());
         if (run != m_run || m_phase != Backup)
@@ -105,21 +158,23 @@ void SafeTransfer::received()
     }
 }
 
-void SafeTransfer::receiveFailed(bool refusal, int entry, ConfigurationField field)
+void SafeTransfer::receiveFailed(int entry, ConfigurationField field, Exchange::Failure failure)
 {
     const QString what = ConfigurationText::valueName(entry, field);
-    const Phase phase = m_phase;
-    switch (phase) {
+    switch (m_phase) {
     case Backup:
-        withoutBackup(refusal ? BackupRefused : BackupNotAnswered, what);
+        if (failure == Exchange::Interrupted) {
+            fail(failure, what);
+            return;
+        }
+        withoutBackup(failure == Exchange::Refused ? BackupRefused
+                : failure == Exchange::Unreadable  ? BackupUnreadable
+                                                   : BackupNotAnswered,
+            what);
         return;
     case Read:
     case Verify:
-        end();
-        if (refusal)
-            emit refused(phase, what);
-        else
-            emit noAnswer(phase, what);
+        fail(failure, what);
         return;
     default:
         return;
@@ -132,19 +187,18 @@ void SafeTransfer::withoutBackup(BackupFailure why, const QString &what)
     const bool goOn = m_confirm && m_confirm(why, what);
     if (run != m_run || m_phase != Backup)
         return;
-    if (goOn) {
+    if (goOn && !m_interrupting)
         startMain();
-        return;
-    }
-    end();
-    emit declined();
+    else
+        fail(Exchange::Declined, what);
 }
 
 void SafeTransfer::startMain()
 {
     if (m_goal == Transmit) {
         m_phase = Transmit;
-        m_transmit->start();
+        m_writeBegun = true;
+        m_transmit->start(m_configuration);
         return;
     }
     m_phase = Reset;
@@ -152,10 +206,15 @@ void SafeTransfer::startMain()
     m_session->reset();
 }
 
-void SafeTransfer::transmitted()
+void SafeTransfer::transmitEnded()
 {
     if (m_phase != Transmit)
         return;
+    m_writeDone = true;
+    if (m_interrupting && m_runVerify) {
+        fail(Exchange::Interrupted, QString());
+        return;
+    }
     if (m_runVerify) {
         m_phase = Verify;
         m_receive->start();
@@ -165,35 +224,28 @@ void SafeTransfer::transmitted()
     emit finished();
 }
 
-void SafeTransfer::transmitFailed(bool refusal, int entry, ConfigurationField field)
+void SafeTransfer::transmitFailed(int entry, ConfigurationField field, Exchange::Failure failure)
 {
-    if (m_phase != Transmit)
-        return;
-    end();
-    const QString what = ConfigurationText::valueName(entry, field);
-    if (refusal)
-        emit refused(Transmit, what);
-    else
-        emit noAnswer(Transmit, what);
+    if (m_phase == Transmit)
+        fail(failure, ConfigurationText::valueName(entry, field));
 }
 
 void SafeTransfer::resetAnswered(bool accepted)
 {
     if (m_phase != Reset)
         return;
-    end();
-    if (accepted)
+    if (accepted) {
+        end();
         emit finished();
-    else
-        emit refused(Reset, LoginSession::describe(LoginSession::PendingReset));
+        return;
+    }
+    fail(Exchange::Refused, LoginSession::describe(LoginSession::PendingReset));
 }
 
-void SafeTransfer::resetNotAnswered(const QString &what)
+void SafeTransfer::resetFailed(Exchange::Failure failure, const QString &what)
 {
-    if (m_phase != Reset)
-        return;
-    end();
-    emit noAnswer(Reset, what);
+    if (m_phase == Reset)
+        fail(failure, what);
 }
 
 void SafeTransfer::report(int entry, ConfigurationField field, int position)
@@ -213,7 +265,16 @@ void SafeTransfer::report(int entry, ConfigurationField field, int position)
     emit progress(m_phase, entry, field, offset + position, total);
 }
 
+void SafeTransfer::fail(Exchange::Failure failure, const QString &what)
+{
+    const Phase phase = m_phase;
+    const bool interrupted = m_interrupting;
+    end();
+    emit failed(phase, interrupted ? Exchange::Interrupted : failure, what);
+}
+
 void SafeTransfer::end()
 {
     m_phase = Idle;
+    m_interrupting = false;
 }

@@ -7,6 +7,7 @@
 #include <QObject>
 
 #include <functional>
+#include <optional>
 
 // Every transfer of a whole configuration, one at a time: a read, and a write
 // or reset with a safety net. Before the write or reset the adapter's
@@ -14,6 +15,9 @@
 // the write it is read again for the caller to compare (the verify). With both
 // switches off the adapter sees exactly the frames of a plain transmit or
 // reset. Starting anything ends what runs, so a read and a write never overlap.
+//
+// Every run ends in finished() or failed(), once, unless cancelled; a read
+// hands over all its values together or none.
 class SafeTransfer : public QObject
 {
     Q_OBJECT
@@ -21,7 +25,7 @@ class SafeTransfer : public QObject
 public:
     enum Phase { Idle, Read, Backup, Transmit, Verify, Reset };
     Q_ENUM(Phase)
-    enum BackupFailure { BackupRefused, BackupNotAnswered, BackupNotSaved };
+    enum BackupFailure { BackupRefused, BackupNotAnswered, BackupUnreadable, BackupNotSaved };
     Q_ENUM(BackupFailure)
 
     // Saves the adapter's configuration; false when that failed.
@@ -31,8 +35,7 @@ public:
     using ConfirmWithoutBackup = std::function<bool(BackupFailure why, const QString &what)>;
 
     // The reset goes through session, where its answer is awaited.
-    SafeTransfer(Exchange *exchange, LoginSession *session, TransmitSequence::Source source,
-        QObject *parent = nullptr);
+    SafeTransfer(Exchange *exchange, LoginSession *session, QObject *parent = nullptr);
 
     void setBackupEnabled(bool enabled) { m_backup = enabled; }
     bool isBackupEnabled() const { return m_backup; }
@@ -46,40 +49,58 @@ public:
 
     // Each ends a run under way and starts from its beginning.
     void read();
-    void write();
+    void write(const Configuration &configuration);
     void reset();
+    // Ends the run at once, without a signal; the answer of the command in
+    // flight is dropped.
     void cancel();
+    // Ends a read or write once the command in flight is answered or given
+    // up (a reset, one command, ends by itself): failed(Interrupted), or the
+    // run's own end when that command was its last.
+    void interrupt();
     bool isRunning() const { return m_phase != Idle; }
     Phase phase() const { return m_phase; }
+    // The values the adapter acknowledged, when the last write ended after its
+    // first command went out and before its last acknowledgement: the adapter
+    // then holds part new, part old values.
+    std::optional<int> partlyWritten() const;
+    // The values the adapter acknowledged in the last run's write; none when
+    // that run sent no write command.
+    std::optional<int> written() const;
+
+    // For messages, in the user's language: why a run failed (what names the
+    // value or command), and what a partly written adapter holds.
+    static QString describe(Exchange::Failure failure, const QString &what);
+    static QString describePartlyWritten(int written, const QString &backupPath);
 
 signals:
     // A command or request sent (repetitions too): step of total over all
     // phases of this run. entry and field mean nothing for the reset.
     void progress(
         SafeTransfer::Phase phase, int entry, ConfigurationField field, int step, int total);
-    // The answers of a read, as they arrive (see ReceiveSequence).
-    void valueReceived(const ConfigurationChange &value);
+    // All values of a read, before finished().
+    void received(const Configuration &adapter);
     // After the verify's read, before finished(); the caller compares.
     void verified(const Configuration &written, const Configuration &read);
     // Every phase done; a reset only once the adapter acknowledged it.
     void finished();
-    // For a transmit: the fourth refusal of one command.
-    void refused(SafeTransfer::Phase phase, const QString &what);
-    void noAnswer(SafeTransfer::Phase phase, const QString &what);
-    // The backup failed and the caller chose not to go on.
-    void declined();
+    // what names the value (or command) that failed; Declined: the backup
+    // failed and the caller chose not to go on.
+    void failed(SafeTransfer::Phase phase, Exchange::Failure failure, const QString &what);
 
 private:
     void begin(Phase goal);
-    void received();
-    void receiveFailed(bool refusal, int entry, ConfigurationField field);
+    void receiveEnded();
+    void receiveFailed(int entry, ConfigurationField field, Exchange::Failure failure);
     void withoutBackup(BackupFailure why, const QString &what);
     void startMain();
-    void transmitted();
-    void transmitFailed(bool refusal, int entry, ConfigurationField field);
+    void transmitEnded();
+    void transmitFailed(int entry, ConfigurationField field, Exchange::Failure failure);
     void resetAnswered(bool accepted);
-    void resetNotAnswered(const QString &what);
+    void resetFailed(Exchange::Failure failure, const QString &what);
     void report(int entry, ConfigurationField field, int position);
+    // Ends the run; a pending interruption, if any, ends it as interrupted.
+    void fail(Exchange::Failure failure, const QString &what);
     void end();
 
     LoginSession *m_session;
@@ -87,6 +108,7 @@ private:
     ReceiveSequence *m_receive;
     SaveBackup m_save;
     ConfirmWithoutBackup m_confirm;
+    Configuration m_configuration; // what this run writes
     Phase m_phase = Idle;
     Phase m_goal = Idle; // Read, Transmit or Reset
     quint64 m_run = 0; // tells a new run from the one a callback interrupted
@@ -94,4 +116,7 @@ private:
     bool m_verify = false;
     bool m_runBackup = false; // the switches as this run started
     bool m_runVerify = false;
+    bool m_interrupting = false;
+    bool m_writeBegun = false; // this run's first write command went out
+    bool m_writeDone = false; // and its last one was acknowledged
 };

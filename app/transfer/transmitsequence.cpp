@@ -36,23 +36,26 @@ const std::array<Command, TransmitSequence::CommandCount> &commandOrder()
 
 } // namespace
 
-TransmitSequence::TransmitSequence(Exchange *exchange, Source source, QObject *parent)
+TransmitSequence::TransmitSequence(Exchange *exchange, QObject *parent)
     : QObject(parent)
     , m_exchange(exchange)
-    , m_source(std::move(source))
 {
     m_repeatTimer.setSingleShot(true);
     m_repeatTimer.setInterval(DefaultRepetitionDelayMs);
     connect(&m_repeatTimer, &QTimer::timeout, this, &TransmitSequence::sendCurrent);
     connect(exchange, &Exchange::answered, this,
         [this](Exchange::Lane, const Frame &frame, quint64 ticket) { answer(frame, ticket); });
-    connect(exchange, &Exchange::noAnswer, this,
-        [this](Exchange::Lane, const QString &, quint64 ticket) { timedOut(ticket); });
+    connect(exchange, &Exchange::failed, this,
+        [this](Exchange::Lane, Exchange::Failure failure, const QString &, quint64 ticket) {
+            commandFailed(failure, ticket);
+        });
 }
 
-void TransmitSequence::start()
+void TransmitSequence::start(const Configuration &configuration)
 {
     stop();
+    ++m_run;
+    m_configuration = configuration;
     m_sent = Configuration();
     m_position = 0;
     m_repetitions = 0;
@@ -65,13 +68,29 @@ void TransmitSequence::cancel()
     stop();
 }
 
+void TransmitSequence::interrupt()
+{
+    if (!m_running)
+        return;
+    if (m_ticket) {
+        m_interrupting = true;
+        return;
+    }
+    // Waiting to repeat a refused command: nothing is in flight.
+    stop();
+    QTimer::singleShot(0, this, [this, run = m_run] {
+        if (run == m_run && !m_running)
+            fail(Exchange::Interrupted);
+    });
+}
+
 void TransmitSequence::sendCurrent()
 {
     if (!m_running)
         return;
     m_repeatTimer.stop();
     const Command command = commandOrder().at(m_position);
-    m_current = ConfigurationFrames::command(m_source(), command.entry, command.field);
+    m_current = ConfigurationFrames::command(m_configuration, command.entry, command.field);
     emit commandSent(command.entry, command.field);
     if (!m_running)
         return;
@@ -84,14 +103,16 @@ void TransmitSequence::answer(const Frame &answer, quint64 ticket)
     if (!ticket || ticket != m_ticket)
         return;
     m_ticket = 0;
-    const Command command = commandOrder().at(m_position);
     if (answer.command == LinkCommand::NoAcknowledge) {
-        if (m_repetitions++ < MaxRepetitions) {
+        if (m_interrupting) {
+            stop();
+            fail(Exchange::Interrupted);
+        } else if (m_repetitions++ < MaxRepetitions) {
             m_repeatTimer.start();
-            return;
+        } else {
+            stop();
+            fail(Exchange::Refused);
         }
-        stop();
-        emit refused(command.entry, command.field);
         return;
     }
     m_sent.apply(ConfigurationFrames::value(m_current));
@@ -101,22 +122,34 @@ void TransmitSequence::answer(const Frame &answer, quint64 ticket)
         emit finished();
         return;
     }
+    if (m_interrupting) {
+        stop();
+        fail(Exchange::Interrupted);
+        return;
+    }
     sendCurrent();
 }
 
-void TransmitSequence::timedOut(quint64 ticket)
+void TransmitSequence::commandFailed(Exchange::Failure failure, quint64 ticket)
 {
     if (!ticket || ticket != m_ticket)
         return;
     m_ticket = 0;
-    const Command command = commandOrder().at(m_position);
+    const bool interrupting = m_interrupting;
     stop();
-    emit noAnswer(command.entry, command.field);
+    fail(interrupting ? Exchange::Interrupted : failure);
+}
+
+void TransmitSequence::fail(Exchange::Failure failure)
+{
+    const Command command = commandOrder().at(m_position);
+    emit failed(command.entry, command.field, failure);
 }
 
 void TransmitSequence::stop()
 {
     m_running = false;
+    m_interrupting = false;
     m_repeatTimer.stop();
     if (const quint64 ticket = std::exchange(m_ticket, 0))
         m_exchange->abandon(Exchange::Sequence, ticket);

@@ -5,13 +5,16 @@
 #include "languageapplication.h"
 #include "loginsession.h"
 #include "resourcepaths.h"
+#include "safetransfer.h"
 #include "serialhelper.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -232,11 +235,38 @@ void MainWindow::validateCallTime(int)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (!maySetAside()) {
+    if (!mayCloseDuringRun() || !maySetAside()) {
         event->ignore();
         return;
     }
     session->logoutOnClose();
     serial->CloseCommunication();
     event->accept();
+}
+
+bool MainWindow::mayCloseDuringRun()
+{
+    // Cut off anywhere else, a run leaves nothing half-written.
+    if (transfer->phase() != SafeTransfer::Transmit)
+        return true;
+    QMessageBox box(QMessageBox::Question, tr("Schreiben läuft"),
+        tr("Der VX-Adapter wird gerade beschrieben. Endet das Schreiben jetzt, hält er eine "
+           "teilweise geschriebene Konfiguration."),
+        QMessageBox::NoButton, this);
+    box.setObjectName(QStringLiteral("closeDuringWriteBox"));
+    QPushButton *stop = box.addButton(tr("Abbrechen und beenden"), QMessageBox::DestructiveRole);
+    box.setDefaultButton(box.addButton(tr("Weiter schreiben"), QMessageBox::RejectRole));
+    box.exec();
+    if (box.clickedButton() != stop)
+        return false;
+    if (transfer->phase() == SafeTransfer::Transmit) {
+        // Its message follows from runFailed(), once the command in flight is answered.
+        QEventLoop settled;
+        connect(transfer, &SafeTransfer::finished, &settled, &QEventLoop::quit);
+        connect(transfer, &SafeTransfer::failed, &settled, &QEventLoop::quit);
+        transfer->interrupt();
+        settled.exec();
+    }
+    // That message may have started a write again.
+    return run == Run::None;
 }

@@ -63,8 +63,6 @@ public slots:
     void requestClicked();
     void actionChangePassword();
     void actionResetDevice();
-    void transmitProcessor();
-    void receiveProcessor();
     void serializeExportData();
     void serializeImportData();
     void serializeImportOldData();
@@ -113,7 +111,9 @@ private:
     void showLoginState();
     bool requirePort();
     void portFailed(const QString &reason);
-    void adapterSilent(const QString &what);
+    // more goes below the message.
+    void adapterSilent(const QString &what, const QString &more = QString());
+    void adapterUnreadable(const QString &what, const QString &more = QString());
 
     // --- roster unit ---
     void addMasterPanel();
@@ -132,12 +132,17 @@ private:
     void setupTransfer();
     bool validateAttendees();
     void showInputProblem(const InputProblem &problem);
-    void startRun(Run run);
+    void startRun(Run run, const Configuration &toWrite = Configuration());
     // A run under way that another one must not interrupt: raise its dialog.
     bool raiseRunningDialog(Run wanted);
     void showProgress(int phase, int entry, ConfigurationField field, int step, int total);
     void runFinished();
-    void runFailed(bool refused, const QString &what);
+    // phase and failure as SafeTransfer and Exchange name them.
+    void runFailed(int phase, int failure, const QString &what);
+    // One message for a write that ended half-way, with the ways on from there.
+    void showPartlyWritten(int written, const QString &cause);
+    // Closing while the adapter is being written: ask, and stop the write.
+    bool mayCloseDuringRun();
     void showVerifyResult(const Configuration &written, const Configuration &read);
     void closeProgressDialog();
 
@@ -166,6 +171,8 @@ private:
     Configuration savedConfiguration;
     QString fileName;
     QString backupError; // why the last backup could not be saved
+    QString backupPath; // of the last backup saved
+    Configuration writing; // what the last write sent
 
     QString messageNoBusAddress;
     QString messageDuplicateBusAddress;

@@ -116,24 +116,19 @@ bool MainWindow::saveBackup(const Configuration &adapter)
         backupError = error;
         return false;
     }
+    backupPath = path;
     statusBar()->showMessage(tr("Sicherung gespeichert: %1").arg(path), StatusMessageMs);
     return true;
 }
 
 bool MainWindow::confirmWithoutBackup(int why, const QString &what)
 {
-    QString reason;
-    switch (why) {
-    case SafeTransfer::BackupRefused:
-        reason = tr("Der VX-Adapter hat das Lesen verweigert (%1).").arg(what);
-        break;
-    case SafeTransfer::BackupNotAnswered:
-        reason = tr("Der VX-Adapter antwortet nicht (gewartet wurde auf: %1).").arg(what);
-        break;
-    default:
-        reason = tr("Die Sicherung konnte nicht gespeichert werden (%1).").arg(backupError);
-        break;
-    }
+    const QString reason = why == SafeTransfer::BackupNotSaved
+        ? tr("Die Sicherung konnte nicht gespeichert werden (%1).").arg(backupError)
+        : SafeTransfer::describe(why == SafeTransfer::BackupRefused ? Exchange::Refused
+                : why == SafeTransfer::BackupUnreadable             ? Exchange::Unreadable
+                                                                    : Exchange::NotAnswered,
+            what);
     const QString question
         = run == Run::Reset ? tr("Ohne Sicherung zurücksetzen?") : tr("Ohne Sicherung schreiben?");
     return QMessageBox::question(this, tr("Sicherung"),

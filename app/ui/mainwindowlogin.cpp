@@ -40,6 +40,11 @@ void MainWindow::connectLink()
             tr("[Unerwartete Antwort des VX-Adapters: %1]\n")
                 .arg(QString::fromLatin1(HexDump(frame.toWire()).trimmed())));
     });
+    connect(serial, &SerialHelper::lineEchoes, this, [this] {
+        ui->diagnostic->addContent(QLatin1Char('[')
+            + tr("Die Leitung sendet jedes Zeichen zurück; das Echo wird übergangen.")
+            + QLatin1String("]\n"));
+    });
     connect(serial, &SerialHelper::ReceivePortFailure, this, &MainWindow::portFailed);
     // Choosing the lost port once more opens it again; any other choice opens
     // through currentIndexChanged.
@@ -58,11 +63,16 @@ void MainWindow::connectLink()
         QMessageBox::information(this, tr("Masterpasswort"),
             accepted ? messagePasswordChanged : messagePasswordChangeFailed);
     });
-    connect(session, &LoginSession::noAnswer, this, [this](const QString &what) {
-        // A reset is the transfer's to report.
-        if (run != Run::Reset)
-            adapterSilent(what);
-    });
+    connect(session, &LoginSession::failed, this,
+        [this](Exchange::Failure failure, const QString &what) {
+            // A reset is the transfer's to report.
+            if (run == Run::Reset)
+                return;
+            if (failure == Exchange::Unreadable)
+                adapterUnreadable(what);
+            else
+                adapterSilent(what);
+        });
 }
 
 bool MainWindow::isLoggedIn() const
@@ -113,17 +123,34 @@ void MainWindow::portFailed(const QString &reason)
     portLost = true;
     session->forget();
     transfer->cancel();
+    const Run ended = std::exchange(run, Run::None);
     closeProgressDialog();
     QString text = tr("Die Verbindung über die serielle Schnittstelle %1\nwurde unterbrochen (%2).")
                        .arg(ui->comboPort->currentText(), reason);
+    if (const std::optional<int> written = transfer->partlyWritten()) {
+        showPartlyWritten(*written, text);
+        return;
+    }
+    if (ended == Run::Read)
+        text += QLatin1String("\n\n") + tr("Der Bildschirm ist unverändert.");
     QMessageBox::warning(this, tr("Serielle Schnittstelle"), text);
 }
 
-void MainWindow::adapterSilent(const QString &what)
+void MainWindow::adapterSilent(const QString &what, const QString &more)
 {
     QMessageBox::warning(this, tr("Keine Antwort"),
         tr("Der VX-Adapter an der Schnittstelle %1 antwortet nicht.\nGewartet wurde auf: %2")
-            .arg(ui->comboPort->currentText(), what));
+                .arg(ui->comboPort->currentText(), what)
+            + more);
+}
+
+void MainWindow::adapterUnreadable(const QString &what, const QString &more)
+{
+    QMessageBox::warning(this, tr("Unlesbare Antwort"),
+        tr("Der VX-Adapter an der Schnittstelle %1 hat etwas geantwortet, das keine Antwort "
+           "ist.\nGefragt war: %2")
+                .arg(ui->comboPort->currentText(), what)
+            + more);
 }
 
 void MainWindow::showLoginState()

@@ -7,12 +7,15 @@
 #include "attendeewidget.h"
 #include "configurationdiff.h"
 #include "configurationtext.h"
+#include "configurationxml.h"
 #include "inputcheck.h"
 #include "progressdialog.h"
 #include "safetransfer.h"
 
+#include <QDir>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
 
@@ -28,8 +31,7 @@ QSettings switchSettings()
 
 void MainWindow::setupTransfer()
 {
-    transfer = new SafeTransfer(
-        exchange, session, [this] { return configuration(); }, this);
+    transfer = new SafeTransfer(exchange, session, this);
 
     // Each switch as last left, and remembered when changed.
     const auto remember = [this](QAction *action, const QString &key, auto apply) {
@@ -51,17 +53,11 @@ void MainWindow::setupTransfer()
         return confirmWithoutBackup(why, what);
     });
     connect(transfer, &SafeTransfer::progress, this, &MainWindow::showProgress);
-    connect(transfer, &SafeTransfer::valueReceived, this, &MainWindow::applyChange);
+    // All values at once or none: a read that fails leaves the screen as it was.
+    connect(transfer, &SafeTransfer::received, this, &MainWindow::setConfiguration);
     connect(transfer, &SafeTransfer::verified, this, &MainWindow::showVerifyResult);
     connect(transfer, &SafeTransfer::finished, this, &MainWindow::runFinished);
-    connect(transfer, &SafeTransfer::refused, this,
-        [this](SafeTransfer::Phase, const QString &what) { runFailed(true, what); });
-    connect(transfer, &SafeTransfer::noAnswer, this,
-        [this](SafeTransfer::Phase, const QString &what) { runFailed(false, what); });
-    connect(transfer, &SafeTransfer::declined, this, [this] {
-        run = Run::None;
-        closeProgressDialog();
-    });
+    connect(transfer, &SafeTransfer::failed, this, &MainWindow::runFailed);
 }
 
 void MainWindow::transmitClicked()
@@ -73,7 +69,7 @@ void MainWindow::transmitClicked()
         return;
     }
     if (validateAttendees())
-        startRun(Run::Write);
+        startRun(Run::Write, configuration());
 }
 
 void MainWindow::requestClicked()
@@ -100,8 +96,9 @@ void MainWindow::actionResetDevice()
 
 bool MainWindow::raiseRunningDialog(Run wanted)
 {
-    // Starting the same kind again restarts it; anything else waits its turn.
-    if (run == Run::None || (run == wanted && wanted != Run::Reset))
+    // Starting the same kind again restarts it; anything else waits its turn,
+    // also a run that was cancelled and waits for the answer still in flight.
+    if (run == Run::None || (run == wanted && wanted != Run::Reset && progressDialog))
         return false;
     if (progressDialog) {
         progressDialog->show();
@@ -111,10 +108,12 @@ bool MainWindow::raiseRunningDialog(Run wanted)
     return true;
 }
 
-void MainWindow::startRun(Run next)
+void MainWindow::startRun(Run next, const Configuration &toWrite)
 {
     closeProgressDialog();
     run = next;
+    // A backup belongs to the run that made it.
+    backupPath.clear();
     auto *dialog = new ProgressDialog(this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setProgressRange(0, ReceiveSequence::RequestCount);
@@ -123,12 +122,14 @@ void MainWindow::startRun(Run next)
     dialog->show();
     progressDialog = dialog;
 
-    if (next == Run::Read)
+    if (next == Run::Read) {
         transfer->read();
-    else if (next == Run::Write)
-        transfer->write();
-    else
+    } else if (next == Run::Write) {
+        writing = toWrite;
+        transfer->write(toWrite);
+    } else {
         transfer->reset();
+    }
 }
 
 void MainWindow::closeProgressDialog()
@@ -140,26 +141,16 @@ void MainWindow::closeProgressDialog()
     }
 }
 
-void MainWindow::transmitProcessor()
-{
-    transfer->transmitSequence()->sendCurrent();
-}
-
-void MainWindow::receiveProcessor()
-{
-    transfer->receiveSequence()->sendCurrent();
-}
-
+// The run ends once the command in flight is answered, so that a write's
+// message counts exactly what the adapter took.
 void MainWindow::rejectTransmit()
 {
-    run = Run::None;
-    transfer->cancel();
+    transfer->interrupt();
 }
 
 void MainWindow::rejectReceive()
 {
-    run = Run::None;
-    transfer->cancel();
+    transfer->interrupt();
 }
 
 void MainWindow::showProgress(int phase, int entry, ConfigurationField field, int step, int total)
@@ -216,16 +207,81 @@ void MainWindow::runFinished()
     }
 }
 
-void MainWindow::runFailed(bool refused, const QString &what)
+void MainWindow::runFailed(int phase, int reason, const QString &what)
 {
-    run = Run::None;
-    if (refused) {
-        // The dialog keeps its last step, which tells what was refused.
-        QMessageBox::information(this, tr("Verbindungsfehler"), messageTransferFailed);
+    const auto failure = Exchange::Failure(reason);
+    const Run ended = std::exchange(run, Run::None);
+    statusBar()->clearMessage();
+    if (const std::optional<int> written = transfer->partlyWritten()) {
+        closeProgressDialog();
+        showPartlyWritten(*written, SafeTransfer::describe(failure, what));
         return;
     }
-    closeProgressDialog();
-    adapterSilent(what);
+    // A read that fails changes nothing on screen; its message says so.
+    const QString unchanged = ended == Run::Read
+        ? QLatin1String("\n\n") + tr("Der Bildschirm ist unverändert.")
+        : QString();
+    switch (failure) {
+    case Exchange::Refused:
+        // The dialog keeps its last step, which tells what was refused.
+        QMessageBox::information(this, tr("Verbindungsfehler"), messageTransferFailed + unchanged);
+        return;
+    case Exchange::NotAnswered:
+        closeProgressDialog();
+        adapterSilent(what, unchanged);
+        return;
+    case Exchange::Unreadable:
+        closeProgressDialog();
+        adapterUnreadable(what, unchanged);
+        return;
+    case Exchange::Interrupted:
+        closeProgressDialog();
+        statusBar()->showMessage(phase == SafeTransfer::Read
+                ? tr("Lesen abgebrochen; der Bildschirm ist unverändert.")
+                : tr("Abgebrochen; in den VX-Adapter wurde nichts geschrieben."),
+            StatusMessageMs);
+        return;
+    case Exchange::Declined:
+        closeProgressDialog();
+        return;
+    }
+}
+
+void MainWindow::showPartlyWritten(int written, const QString &cause)
+{
+    QString text
+        = cause + QLatin1String("\n\n") + SafeTransfer::describePartlyWritten(written, backupPath);
+    // Writing again takes a login; after a lost line there is none.
+    const bool canWrite = isLoggedIn();
+    if (!canWrite)
+        text += QLatin1String("\n\n") + tr("Loggen Sie sich wieder ein und schreiben Sie erneut.");
+    QMessageBox box(
+        QMessageBox::Warning, tr("Teilweise geschrieben"), text, QMessageBox::NoButton, this);
+    box.setObjectName(QStringLiteral("partlyWrittenBox"));
+    QPushButton *again = nullptr;
+    QPushButton *restore = nullptr;
+    if (canWrite) {
+        again = box.addButton(tr("Erneut schreiben"), QMessageBox::AcceptRole);
+        if (!backupPath.isEmpty())
+            restore = box.addButton(tr("Sicherung zurückschreiben"), QMessageBox::ActionRole);
+    }
+    box.setDefaultButton(box.addButton(tr("So lassen"), QMessageBox::RejectRole));
+    box.exec();
+    if (again && box.clickedButton() == again) {
+        startRun(Run::Write, writing);
+        return;
+    }
+    if (!restore || box.clickedButton() != restore)
+        return;
+    const std::optional<SettingsFileContents> backup = ConfigurationXml::load(backupPath);
+    if (!backup) {
+        showImportFailed();
+        return;
+    }
+    Configuration configuration;
+    for (const ConfigurationChange &change : backup->changes)
+        configuration.apply(change);
+    startRun(Run::Write, configuration);
 }
 
 void MainWindow::showVerifyResult(const Configuration &written, const Configuration &read)

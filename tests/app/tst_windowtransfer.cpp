@@ -185,6 +185,73 @@ private slots:
         progressDialog(*window)->reject();
     }
 
+    void halfWayWrite_data()
+    {
+        QTest::addColumn<QStringList>("simulator");
+        QTest::addColumn<QString>("cause");
+        QTest::addColumn<QString>("then");
+        const QStringList slow { QStringLiteral("--latency"), QStringLiteral("20") };
+        QTest::newRow("cancelled, written again") << slow << "Abgebrochen."
+                                                  << "Erneut schreiben";
+        QTest::newRow("closed, backup written back") << slow << "Abgebrochen."
+                                                     << "Sicherung zurückschreiben";
+        // Login, the backup's 41 and 6 commands answered.
+        QTest::newRow("adapter falls silent")
+            << QStringList { QStringLiteral("--silent-after"), QStringLiteral("48") }
+            << "Der VX-Adapter antwortet nicht (gewartet wurde auf: Rufnummer 2 von Teilnehmer 1)."
+            << "So lassen";
+    }
+
+    // One message tells what the adapter holds, and the way on from there.
+    void halfWayWrite()
+    {
+        QFETCH(QStringList, simulator);
+        QFETCH(QString, cause);
+        QFETCH(QString, then);
+        open(simulator);
+        const Configuration screen = sample(QStringLiteral("0815"));
+        window->setConfiguration(screen);
+        ModalAnswerer answerer;
+        answerer.press = QStringList { QStringLiteral("Abbrechen und beenden"), then };
+        click(*window, "buttonTransmit");
+        // Into the write, past the backup.
+        QTRY_VERIFY(progressDialog(*window) && progressDialog(*window)->currentProgress() > 45);
+        if (then == "Erneut schreiben")
+            progressDialog(*window)->reject();
+        else if (then != "So lassen")
+            window->close();
+        QTRY_VERIFY(answerer.titles().contains("Teilweise geschrieben"));
+        const QString text = answerer.seen[answerer.titles().indexOf("Teilweise geschrieben")].text;
+        QVERIFY2(text.startsWith(cause
+                     + "\n\nDer VX-Adapter hält jetzt eine teilweise "
+                       "geschriebene Konfiguration: "),
+            qPrintable(text));
+        QVERIFY(text.contains("Sicherung: " + QDir::toNativeSeparators(backupFolder())));
+        if (then == "So lassen")
+            return;
+        // The way on writes, and the verify finds all of it in the adapter.
+        QTRY_VERIFY_WITH_TIMEOUT(window->statusBar()->currentMessage()
+                == QStringLiteral("Die Konfiguration wurde geschrieben und geprüft."),
+            20000);
+        QVERIFY(window->isVisible());
+        QCOMPARE(answerer.titles().first(),
+            then == "Erneut schreiben" ? "Teilweise geschrieben" : "Schreiben läuft");
+    }
+
+    // A read cut off leaves the screen as it was, and says so.
+    void readCutOffChangesNothing()
+    {
+        open({ QStringLiteral("--silent-after"), QStringLiteral("20") });
+        const Configuration screen = sample(QStringLiteral("0815"));
+        window->setConfiguration(screen);
+        window->setWindowModified(false);
+        ModalAnswerer answerer;
+        run("buttonRequest");
+        QTRY_COMPARE(answerer.titles(), QStringList { QStringLiteral("Keine Antwort") });
+        QVERIFY(answerer.seen[0].text.endsWith("\n\nDer Bildschirm ist unverändert."));
+        QCOMPARE(window->configuration(), screen);
+    }
+
     void readAsksBeforeReplacingChanges()
     {
         open();

@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+
 namespace {
 
 // Every run ends within this, also against a silent adapter.
@@ -50,6 +52,8 @@ private slots:
     void writeVerifyRead();
     void refusals_data();
     void refusals();
+    void stoppedBySignal_data();
+    void stoppedBySignal();
     void importMatchesWindow();
     void sheetWithoutDisplay();
 
@@ -165,6 +169,11 @@ void TestCli::refusals_data()
     QTest::newRow("silent before the backup is complete")
         << (sim + QStringList { "--silent-after", "3" }) << write << asIs << 5
         << "gewartet wurde auf: Rufnummer 1 von Master).\nOhne Sicherung wird nicht geschrieben";
+    // Login, the backup's 41 and 8 commands answered.
+    QTest::newRow("silent in the middle of a write")
+        << (sim + QStringList { "--silent-after", "50" }) << write << asIs << 7
+        << "teilweise geschriebene Konfiguration: 8 von 41 Werten wurden geschrieben, die übrigen "
+           "sind die alten. Sicherung: ";
     QTest::newRow("request refused")
         << (sim + QStringList { "--nak-every", "2" }) << verify << asIs << 6
         << "Der VX-Adapter hat Maximale Zeit der Rufsignalisierung abgelehnt.";
@@ -207,6 +216,42 @@ void TestCli::refusals()
         QVERIFY(sim.stop());
         QVERIFY(!sim.standardError().contains("vxsim: rx"));
     }
+}
+
+void TestCli::stoppedBySignal_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGINT") << SIGINT;
+    QTest::newRow("SIGTERM") << SIGTERM;
+    QTest::newRow("SIGHUP") << SIGHUP;
+}
+
+// The command in flight ends, the adapter is logged out, and the script hears
+// what it holds now.
+void TestCli::stoppedBySignal()
+{
+    QFETCH(int, signal);
+    VxSimProcess sim;
+    QVERIFY(sim.start({ "-v", "--latency", "20" }));
+    QProcess cli;
+    cli.setProcessEnvironment(environment);
+    cli.start(QDir::current().absoluteFilePath(QStringLiteral("vxconfig-cli")),
+        { "write", "--no-backup", "--password", "1234", "--port", sim.portName(),
+            put(QStringLiteral("in.tml"), GoodFile) });
+    QByteArray err;
+    QVERIFY(QTest::qWaitFor([&] {
+        cli.waitForReadyRead(10);
+        return (err += cli.readAllStandardError()).contains("Rufnummer 2 von Teilnehmer 1");
+    }));
+    ::kill(pid_t(cli.processId()), signal);
+    QVERIFY(cli.waitForFinished(RunLimitMs));
+    QCOMPARE(cli.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(cli.exitCode(), 128 + signal);
+    err += cli.readAllStandardError();
+    QVERIFY2(err.contains("teilweise geschriebene Konfiguration"), err);
+    QVERIFY(sim.stop());
+    QVERIFY(sim.standardError().trimmed().endsWith("vxsim: tx fe 01 20 21"));
+    QVERIFY(sim.standardError().contains("vxsim: rx fe 01 00 01 \n"));
 }
 
 void TestCli::importMatchesWindow()

@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 
 class ModalAnswerer : public QObject
@@ -36,6 +37,8 @@ public:
     }
 
     QList<Seen> seen;
+    // Buttons of boxes to press by their text, before the standard one.
+    QStringList press;
 
     QStringList titles() const
     {
@@ -55,7 +58,12 @@ private:
         auto *box = qobject_cast<QMessageBox *>(modal);
         seen << Seen { QString::fromLatin1(modal->metaObject()->className()), modal->windowTitle(),
             box ? box->text() : QString() };
-        if (box && box->button(button))
+        const QList<QAbstractButton *> named = box ? box->buttons() : QList<QAbstractButton *>();
+        const auto pressed = std::find_if(named.begin(), named.end(),
+            [this](QAbstractButton *b) { return press.contains(b->text()); });
+        if (pressed != named.end())
+            (*pressed)->click();
+        else if (box && box->button(button))
             box->button(button)->click();
         else if (handler && !box)
             handler(modal);

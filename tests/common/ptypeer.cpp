@@ -118,6 +118,8 @@ void PtyPeer::readAvailable()
         if (n <= 0)
             break;
         m_raw.append(buffer, n);
+        if (echoing)
+            sendBytes(QByteArray(buffer, n));
         for (ssize_t i = 0; i < n; ++i)
             decode(byte(buffer[i]));
     }

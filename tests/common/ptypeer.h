@@ -67,6 +67,9 @@ public:
     // Closes both ends held here: the program's port sees a hang-up.
     void close();
 
+    // Sends every byte back as it comes, as some converters and lines do.
+    bool echoing = false;
+
 private:
     void decode(byte b);
     int m_master = -1;

@@ -1,3 +1,4 @@
+#include "exchange.h"
 #include "framereader.h"
 #include "ptypeer.h"
 #include "serialhelper.h"
@@ -77,6 +78,8 @@ private slots:
     void receive_data();
     void receive();
     void eventLoopInSlot();
+    void echoingLine();
+    void answerReadBeforeItsCommand();
     void strayStartByteThenSilence();
     void neverDeaf();
     void openAndClose();
@@ -228,8 +231,14 @@ void tst_SerialHelper::wireFrames()
     const PtyPeer::Frame sent = peer->takeFrames().first();
 
     QSignalSpy received(link.get(), &AdapterLink::frameReceived);
+    QSignalSpy echoes(link.get(), &SerialHelper::lineEchoes);
     raisedFor(wire);
-    QCOMPARE(received.size(), 2); // and the closing frame
+    // The adapter sends no login: one coming back is the line's echo.
+    const bool login = sent.command == LinkCommand::Login && !sent.payload.isEmpty();
+    QCOMPARE(echoes.size(), login ? 1 : 0);
+    QCOMPARE(received.size(), login ? 1 : 2); // and the closing frame
+    if (login)
+        return;
     const Frame frame = received.first().first().value<Frame>();
     QCOMPARE(frame.command, sent.command);
     QCOMPARE(frame.payload.toHex(), sent.payload.toHex());
@@ -279,6 +288,57 @@ void tst_SerialHelper::eventLoopInSlot()
     QVERIFY(peer->sendBytes(frame(32) + frame(32)));
     QVERIFY(log->waitFor(4));
     QCOMPARE(raisedFor({}), (QStringList { "Ack", "Ack", "Text(Spaeter)", "Nak" }));
+}
+
+// Once the login comes back byte for byte, the first copy of each frame sent
+// is the line's: dropped, also when the answer looks the same (an empty call
+// number answers with the bytes of its request).
+void tst_SerialHelper::echoingLine()
+{
+    QSignalSpy echoes(link.get(), &SerialHelper::lineEchoes);
+    QSignalSpy received(link.get(), &AdapterLink::frameReceived);
+    peer->echoing = true;
+    QVERIFY(link->TransmitLogin(EncodeDigits("1234")));
+    QVERIFY(echoes.wait());
+    QVERIFY(peer->sendAck());
+    peer->takeFrames();
+    for (const auto &[request, answer] :
+        { std::pair { Frames::requestCallNumber(3, 1), bytes("0301") },
+            std::pair { Frames::requestStatusByte(2), bytes("0210") } }) {
+        QVERIFY(link->sendFrame(request));
+        QVERIFY(peer->waitForFrames(1));
+        QVERIFY(peer->sendFrame(request.command, answer));
+        peer->takeFrames();
+    }
+    QVERIFY(QTest::qWaitFor([&] { return received.size() >= 3; }));
+    QStringList frames;
+    for (const QList<QVariant> &signal : std::as_const(received))
+        frames << QString::fromLatin1(signal.first().value<Frame>().toWire().toHex());
+    QCOMPARE(frames, (QStringList { "fe012021", "fe0312030119", "fe031902102e" }));
+    QCOMPARE(echoes.size(), 1);
+}
+
+// Two answers in one batch: the second was read before the command its slot
+// sends, so it cannot be that command's answer.
+void tst_SerialHelper::answerReadBeforeItsCommand()
+{
+    Exchange exchange(link.get());
+    QStringList log;
+    connect(&exchange, &Exchange::answered, this, [&](auto, const Frame &answer, quint64) {
+        log << QStringLiteral("answered %1").arg(answer.command, 0, 16);
+        if (log.size() == 1)
+            exchange.send(Exchange::Sequence, Frames::statusByte(4, 0x20), QStringLiteral("B"));
+    });
+    connect(&exchange, &Exchange::unexpectedFrame, this, [&](const Frame &frame) {
+        log << QStringLiteral("unexpected %1").arg(frame.command, 0, 16);
+    });
+    exchange.send(Exchange::Sequence, Frames::statusByte(3, 0x20), QStringLiteral("A"));
+    QVERIFY(peer->waitForFrames(1));
+    QVERIFY(peer->sendBytes(frame(32) + frame(32)));
+    QVERIFY(peer->waitForFrames(2));
+    QVERIFY(peer->sendNak());
+    QVERIFY(QTest::qWaitFor([&] { return log.size() >= 3; }));
+    QCOMPARE(log, (QStringList { "answered 20", "unexpected 20", "answered 21" }));
 }
 
 // A start byte of no frame hides no line, even when nothing more comes.

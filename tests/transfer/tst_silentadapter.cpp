@@ -45,7 +45,7 @@ private slots:
         LoginSession session(&exchange);
         Configuration screen;
         screen.entries[0] = { "0815", "", "", 0x41 };
-        SafeTransfer transfer(&exchange, &session, [&] { return screen; });
+        SafeTransfer transfer(&exchange, &session);
         transfer.transmitSequence()->setRepetitionDelay(0);
         const auto logIn = [&] {
             session.login("1234");
@@ -59,14 +59,15 @@ private slots:
         QVERIFY(silent.start({ "--silent-after", silentAfter }));
         QVERIFY(link.SetComPort(silent.portName()) && link.OpenCommunication());
         QStringList silence;
-        connect(&session, &LoginSession::noAnswer, [&](const QString &w) { silence << w; });
-        connect(&transfer, &SafeTransfer::noAnswer, [&](auto, const QString &w) { silence << w; });
+        connect(&session, &LoginSession::failed, [&](auto, const QString &w) { silence << w; });
+        connect(
+            &transfer, &SafeTransfer::failed, [&](auto, auto, const QString &w) { silence << w; });
         if (run == "login")
             session.login("1234");
         else
             QVERIFY(logIn());
         if (run == "write")
-            transfer.write();
+            transfer.write(screen);
         else if (run == "read")
             transfer.read();
         QVERIFY(QTest::qWaitFor([&] { return !silence.isEmpty(); }, SilenceNoticedMs));
@@ -77,7 +78,7 @@ private slots:
         QVERIFY(live.start() && link.SetComPort(live.portName()));
         QVERIFY(logIn());
         QSignalSpy finished(&transfer, &SafeTransfer::finished);
-        run == "read" ? transfer.read() : transfer.write();
+        run == "read" ? transfer.read() : transfer.write(screen);
         QVERIFY(finished.wait(30000));
         QCOMPARE(silence.size(), 1);
     }

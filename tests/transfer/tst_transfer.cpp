@@ -50,6 +50,7 @@ public:
     QStringList sent;
     QStringList held; // frames (by index) not answered
     QStringList refused; // frames answered with NAK
+    QStringList twice; // frames answered twice, both read at once
     bool mute = false; // answers nothing by itself
     bool portOpen = true;
     std::function<void(int index)> onSend;
@@ -66,11 +67,21 @@ public:
                                                             : answerTo(sent.last());
         // From the event loop, as a real line answers.
         if (!reply.isEmpty())
-            QTimer::singleShot(0, this, [this, reply] { answer(reply); });
+            QTimer::singleShot(0, this, [this, reply, two = twice.contains(number)] {
+                answer(two ? QStringList { reply, reply } : QStringList { reply });
+            });
         return portOpen;
     }
     QString portName() const override { return QStringLiteral("ttyFAKE"); }
-    void answer(const QString &text) { emit frameReceived(frame(text)); }
+    // Frames read in one batch, then raised one by one.
+    void answer(const QStringList &texts)
+    {
+        QList<quint64> orders;
+        for (qsizetype i = 0; i < texts.size(); ++i)
+            orders << countRead();
+        for (qsizetype i = 0; i < texts.size(); ++i)
+            emit frameReceived(frame(texts[i]), orders[i]);
+    }
 };
 
 // The 41 frames of a transmit of the default configuration (times 60 and 30,
@@ -134,13 +145,12 @@ struct Rig
     Exchange exchange { &link };
     LoginSession session { &exchange };
     Configuration screen;
-    TransmitSequence transmit { &exchange, [this] { return screen; } };
+    TransmitSequence transmit { &exchange };
     ReceiveSequence receive { &exchange };
-    SafeTransfer safe { &exchange, &session, [this] { return screen; } };
+    SafeTransfer safe { &exchange, &session };
     QStringList log;
     quint64 ownTicket = 0;
     qsizetype startedAt = 0;
-    int values = 0;
     bool saves = true, goesOn = true, cancelOnRefusal = false;
     SafeTransfer::Phase phase = SafeTransfer::Idle;
     QHash<QString, std::function<void(const QString &)>> actions;
@@ -150,17 +160,10 @@ struct Rig
     {
         return [this, text] { note(text); };
     }
-    auto sayValue(const QString &text)
+    // "no answer", "unreadable", "refused", ...
+    static QString said(Exchange::Failure failure)
     {
-        return [this, text](int e, ConfigurationField f) {
-            note(text + ConfigurationText::valueName(e, f));
-        };
-    }
-    auto sayWhat(const QString &text)
-    {
-        return [this, text](SafeTransfer::Phase p, const QString &what) {
-            note(text + key(p) + ": " + what);
-        };
+        return key(failure).replace("NotAnswered", "no answer").toLower();
     }
 
     Rig()
@@ -176,9 +179,9 @@ struct Rig
                 transmit.cancel();
         });
         QObject::connect(
-            &exchange, &Exchange::noAnswer, [this](auto, const QString &what, quint64 t) {
+            &exchange, &Exchange::failed, [this](auto, auto why, auto what, quint64 t) {
                 if (t == ownTicket)
-                    note("no answer: " + what);
+                    note(said(why) + ": " + what);
             });
         QObject::connect(&exchange, &Exchange::unexpectedFrame,
             [this](const Frame &f) { note("unexpected " + hex(f)); });
@@ -190,15 +193,15 @@ struct Rig
             [this](bool ok) { note(ok ? "password ok" : "password no"); });
         QObject::connect(&session, &LoginSession::resetAnswered,
             [this](bool ok) { note(ok ? "reset ok" : "reset no"); });
-        QObject::connect(&session, &LoginSession::noAnswer,
-            [this](const QString &what) { note("no answer: " + what); });
+        QObject::connect(&session, &LoginSession::failed,
+            [this](auto why, const QString &what) { note(said(why) + ": " + what); });
+        const auto sequenceFailed = [this](int e, ConfigurationField f, Exchange::Failure why) {
+            note(said(why) + ": " + ConfigurationText::valueName(e, f));
+        };
         QObject::connect(&transmit, &TransmitSequence::finished, say("finished"));
-        QObject::connect(&transmit, &TransmitSequence::refused, sayValue("refused: "));
-        QObject::connect(&transmit, &TransmitSequence::noAnswer, sayValue("no answer: "));
+        QObject::connect(&transmit, &TransmitSequence::failed, sequenceFailed);
         QObject::connect(&receive, &ReceiveSequence::finished, say("finished"));
-        QObject::connect(&receive, &ReceiveSequence::refused, sayValue("refused: "));
-        QObject::connect(&receive, &ReceiveSequence::noAnswer, sayValue("no answer: "));
-        QObject::connect(&receive, &ReceiveSequence::valueReceived, [this] { ++values; });
+        QObject::connect(&receive, &ReceiveSequence::failed, sequenceFailed);
         safe.setSaveBackup([this](const Configuration &adapter) {
             note(QString("saved %1").arg(adapter.maxCallTime));
             return saves;
@@ -216,10 +219,12 @@ struct Rig
             &safe, &SafeTransfer::verified, [this](const Configuration &w, const Configuration &r) {
                 note(QString("verified %1/%2").arg(w.maxCallTime).arg(r.maxCallTime));
             });
+        QObject::connect(&safe, &SafeTransfer::received,
+            [this](const Configuration &c) { note(QString("received %1").arg(c.maxCallTime)); });
         QObject::connect(&safe, &SafeTransfer::finished, say("finished"));
-        QObject::connect(&safe, &SafeTransfer::declined, say("declined"));
-        QObject::connect(&safe, &SafeTransfer::refused, sayWhat("refused "));
-        QObject::connect(&safe, &SafeTransfer::noAnswer, sayWhat("no answer "));
+        QObject::connect(&safe, &SafeTransfer::failed, [this](auto p, auto why, auto what) {
+            note(said(why) + ' ' + key(p) + (what.isEmpty() ? QString() : ": " + what));
+        });
         addActions();
     }
 
@@ -232,6 +237,7 @@ struct Rig
             { "mute", [this](auto) { link.mute = true; } },
             { "hold", [this](const QString &i) { link.held = i.split(' '); } },
             { "refuse", [this](const QString &i) { link.refused = i.split(' '); } },
+            { "twice", [this](const QString &i) { link.twice = i.split(' '); } },
             { "login", [this](const QString &digits) { session.login(digits); } },
             { "logout", [this](auto) { session.logout(); } },
             { "password", [this](const QString &digits) { session.changePassword(digits); } },
@@ -244,11 +250,13 @@ struct Rig
                     ownTicket = exchange.send(Exchange::Sequence, frame(f), f);
                 } },
             { "abandon", [this](auto) { exchange.abandon(Exchange::Sequence); } },
-            { "answer", [this](const QString &frame) { link.answer(frame); } },
-            { "transmit", begin([this] { transmit.start(); }) },
+            { "answer", [this](const QString &frame) { link.answer({ frame }); } },
+            { "transmit", begin([this] { transmit.start(screen); }) },
             { "receive", begin([this] { receive.start(); }) },
-            { "cancel", [this](auto) { transmit.cancel(), receive.cancel(); } },
-            { "write", begin([this] { safe.write(); }) },
+            { "cancel", [this](auto) { transmit.cancel(), receive.cancel(), safe.cancel(); } },
+            { "interrupt",
+                [this](auto) { transmit.interrupt(), receive.interrupt(), safe.interrupt(); } },
+            { "write", begin([this] { safe.write(screen); }) },
             { "read", begin([this] { safe.read(); }) },
             { "reset!", begin([this] { safe.reset(); }) },
             { "backup", [this](auto) { safe.setBackupEnabled(true); } },
@@ -264,14 +272,15 @@ struct Rig
                             screen.entries[2].callNumber1 = "2222";
                     };
                 } },
-            { "box",
-                [this](auto) {
-                    QObject::connect(&receive, &ReceiveSequence::valueReceived, [this] { box(); });
-                } },
             { "pending",
                 [this](
                     auto) { note("pending " + QString::number(session.pendingCommand(), 16)); } },
-            { "values", [this](auto) { note(QString("values %1").arg(values)); } },
+            { "values", [this](auto) { note(QString("values %1").arg(receive.answeredCount())); } },
+            { "partly?",
+                [this](auto) {
+                    const auto written = safe.partlyWritten();
+                    note(written ? QString("partly %1").arg(*written) : QString("not partly"));
+                } },
             { "kept", [this](auto) { note("kept " + summary(transmit.sent())); } },
             { "read?", [this](auto) { note("read " + summary(receive.received())); } },
             { "idle?", [this](auto) { note(safe.isRunning() ? "running" : "idle"); } },
@@ -295,15 +304,6 @@ struct Rig
         screen.entries[2] = { "1", "", "C3", 0x01 };
         screen.entries[9] = { "9", "", "I24", 0x0c };
     }
-    // A message box's event loop: the value's request is the last one sent,
-    // and no further request goes out while the box is open.
-    void box()
-    {
-        const qsizetype sent = link.sent.size();
-        QCoreApplication::processEvents();
-        if (sent != values || link.sent.size() != sent)
-            note(QString("value %1 with %2 sent").arg(values).arg(link.sent.size()));
-    }
     bool run(const QString &step)
     {
         const QString name = step.section(' ', 0, 0);
@@ -312,7 +312,8 @@ struct Rig
             actions[name](argument);
             return true;
         }
-        static const QRegularExpression end("^(finished|declined|refused|no answer)");
+        static const QRegularExpression end(
+            "^(finished|declined|refused|no answer|unreadable|interrupted)");
         const qsizetype events = log.size() + link.sent.size();
         const auto wait = [](const std::function<bool()> &condition) {
             return QTest::qWaitFor(condition, 3000);
@@ -364,27 +365,28 @@ ACK to the login-related command first | mute; send 05 01 00; login 1234; answer
 ACK due to a given-up login dropped before the transmit's
     | mute; login 1234; forget; send 05 01 00; answer 20; answer 21
     | 00 01 02 03 04; 05 01 00 | answered 21
-data answer only for the entry and slot asked
-    | mute; send 12 04 02; answer 12 04 01 05; answer 12 05 02 05; answer 19 04 00; answer 20;
-      answer 12 04 02 05 | 12 04 02 | unexpected 12 04 01 05; unexpected 12 05 02 05;
-      unexpected 19 04 00; unexpected 20; answered 12 04 02 05
+an answer for another slot: unreadable at once, and what follows is unexpected
+    | mute; send 12 04 02; answer 12 04 01 05; answer 12 04 02 05 | 12 04 02
+    | unexpected 12 04 01 05; unreadable: 12 04 02; unexpected 12 04 02 05
 NAK answers a request | mute; send 14; answer 21 | 14 | answered 21
-unsolicited status answer during a transmit | mute; send 05 05 10; answer 19 05 00; answer 20
-    | 05 05 10 | unexpected 19 05 00; answered 20
+the line's copy of a command is no answer to it | mute; send 05 05 10; answer 05 05 10
+    | 05 05 10 | unexpected 05 05 10; unreadable: 05 05 10
+two ACKs read at once answer one command; the second is unexpected | twice 2; refuse 3; transmit;
+      done | <transmit[:4]>; 02 00 02; <transmit[4:]> | unexpected 20; finished
 abandoned: the next frame once the late answer came, dropped
     | mute; send 19 03; abandon; send 19 04; events; count 1; answer 19 03 05; answer 19 04 01
     | 19 03; 19 04 | answered 19 04 01
 abandoned: the next frame once the late answer's time ran out
     | mute; send 19 03; abandon; send 19 04; wait; answer 19 03 05 | 19 03; 19 04
-    | unexpected 19 03 05
+    | unexpected 19 03 05; unreadable: 19 04
 time-out, then the answer is too late | mute; send 12 09 01; wait; answer 12 09 01 | 12 09 01
     | no answer: 12 09 01; unexpected 12 09 01
 
-transmit: values as typed, read at each step | fill; type; transmit; done; kept
+transmit: the values as the run started, not as typed since | fill; type; transmit; done; kept
     | 03 19; 04 46; 02 00 01 0a 08 01 05; 02 00 02 01 02 0a 03; 05 00 41; 02 01 01 01 01;
-      02 01 02 0a 01; 05 01 30; 09 01 0c 42; 02 02 01 02 02 02 02; 02 02 02; 05 02 01;
+      02 01 02 0a 01; 05 01 30; 09 01 0c 42; 02 02 01 01; 02 02 02; 05 02 01;
       09 02 03 43; <transmit[13:37]>; 02 09 01 09; 02 09 02; 05 09 0c; 09 09 18 49
-    | finished; kept 70 25 0815/1203//41 11/01/B12/30 2222//C3/1 9//I24/c
+    | finished; kept 70 25 0815/1203//41 11/01/B12/30 1//C3/1 9//I24/c
 refused command sent again; an ACK starts the count again | refuse 2 4 5 6; transmit; done
     | <transmit[:3]>; 02 00 01; 02 00 02; 02 00 02; 02 00 02; <transmit[3:]> | finished
 fourth refusal ends the run; a late ACK is unexpected
@@ -401,24 +403,26 @@ cancel: the late answer dropped, the next run starts at once
     | <transmit[:3]>; <transmit> | finished
 transmit: no answer, then the next run works | hold 6; transmit; done; transmit; done
     | <transmit[:7]>; <transmit> | no answer: Rufnummer 2 von Teilnehmer 1; finished
-receive: each value handed over before the next request | box; receive; done; read?
+receive: every value | receive; done; read?
     | <receive> | finished; read 45 20 01/02//10 11/12/B1/11 21/22/C2/10 91/92/J9/19
 receive: no answer, then the next run works | hold 0; receive; done; receive; done; values
     | 14; <receive> | no answer: Maximale Zeit der Rufsignalisierung; finished; values 41
-receive: an answer for another entry is not stored
-    | hold 5; receive; until 6; answer 12 02 01 07; done; values | <receive[:6]>
-    | unexpected 12 02 01 07; no answer: Rufnummer 1 von Teilnehmer 1; values 5
+receive: an answer cut short is not stored and ends the run at once
+    | hold 5; receive; until 6; answer 12 01; values | <receive[:6]>
+    | unexpected 12 01; unreadable: Rufnummer 1 von Teilnehmer 1; values 5
 receive: a refused request ends the run | refuse 5; receive; done; values | <receive[:6]>
     | refused: Rufnummer 1 von Teilnehmer 1; values 5
 receive cancelled: the answer in flight is dropped
     | hold 5; receive; until 6; cancel; answer 12 01 01 05; values | <receive[:6]> | values 5
 receive restarted: the old answer is not stored
     | hold 5; receive; until 6; receive; count 6; answer 12 01 01 05; done; values
-    | <receive[:6]>; <receive> | finished; values 46
+    | <receive[:6]>; <receive> | finished; values 41
 
 reset, both switches off: the reset frame | reset!; done | 38 52 53 54
     | Reset 1/1; finished; reset ok
-read | read; done | <receive> | Read 1/41; finished
+read: every value handed over at once | read; done | <receive> | Read 1/41; received 45; finished
+read cut off: no value handed over | hold 40; read; done | <receive>
+    | Read 1/41; no answer Read: Kelvo-Adresse von Teilnehmer 9
 backup, write, verify | backup; verify; write; done | <receive>; <transmit>; <receive>
     | Backup 1/123; saved 45; Transmit 42/123; Verify 83/123; verified 60/45; finished
 backup before a reset | backup; verify; reset!; done | <receive>; 38 52 53 54
@@ -427,13 +431,29 @@ backup refused: write after asking | refuse 0; backup; write; done | 14; <transm
     | Backup 1/82; asked BackupRefused Maximale Zeit der Rufsignalisierung; Transmit 42/82;
       finished
 backup not answered: no write if the user says no | hold 3; backup; decline; write; done
-    | <receive[:4]> | Backup 1/82; asked BackupNotAnswered Rufnummer 2 von Master; declined
+    | <receive[:4]> | Backup 1/82; asked BackupNotAnswered Rufnummer 2 von Master;
+      declined Backup: Rufnummer 2 von Master
 backup not saved: asks | backup; unsaved; decline; reset!; done | <receive>
-    | Backup 1/42; saved 45; asked BackupNotSaved ; declined
+    | Backup 1/42; saved 45; asked BackupNotSaved ; declined Backup
 verify not answered | hold 41; verify; write; done | <transmit>; 14
     | Transmit 1/82; Verify 42/82; no answer Verify: Maximale Zeit der Rufsignalisierung
 transmit refused, then idle | refuse 0 1 2 3; write; done; idle? | 03 1e; 03 1e; 03 1e; 03 1e
     | Transmit 1/41; refused Transmit: Zeit bis zur Rufweiterschaltung; idle
+write cut off by silence: partly written | hold 6; write; done; partly? | <transmit[:7]>
+    | Transmit 1/41; no answer Transmit: Rufnummer 2 von Teilnehmer 1; partly 6
+write refused half-way: partly written | refuse 6 7 8 9; write; done; partly? | <transmit[:6]>;
+      02 01 02; 02 01 02; 02 01 02; 02 01 02 | Transmit 1/41;
+      refused Transmit: Rufnummer 2 von Teilnehmer 1; partly 6
+write cancelled: the command in flight counts as not written | hold 4; write; until 5; cancel;
+      partly? | <transmit[:5]> | Transmit 1/41; partly 4
+write interrupted: the command in flight counts once answered | hold 4; write; until 5; interrupt;
+      answer 20; partly? | <transmit[:5]> | Transmit 1/41;
+      interrupted Transmit: Rufnummer 1 von Teilnehmer 1;
+      partly 5
+interrupted in the backup: nothing written | hold 3; backup; write; until 4; interrupt;
+      answer 12 00 02; partly? | <receive[:4]> | Backup 1/82;
+      interrupted Backup: Optionen von Master; not partly
+write done: not partly | write; done; partly? | <transmit> | Transmit 1/41; finished; not partly
 )";
 
 } // namespace
@@ -445,7 +465,38 @@ class TestTransfer : public QObject
 private slots:
     void scripts_data();
     void scripts();
+    void answers_data();
+    void answers();
 };
+
+void TestTransfer::answers_data()
+{
+    QTest::addColumn<QString>("request");
+    QTest::addColumn<QString>("answers"); // those that count, then | and those that do not
+
+    QTest::newRow("time") << "14"
+                          << "14 3c; 21 | 14; 14 3c 00; 13 3c; 20; 21 00";
+    QTest::newRow("status") << "19 03"
+                            << "19 03 10 | 19 03; 19 03 10 00; 19 04 10";
+    QTest::newRow("call number") << "12 03 01"
+                                 << "12 03 01; 12 03 01 0a 05 | 12 03; 12 03 02 05; 12 04 01";
+    QTest::newRow("bus address") << "1f 02"
+                                 << "1f 02 0c 41; 1f 02 00 | 1f 02 0c; 1f 02; 1f 02 0c 41 00";
+    QTest::newRow("command") << "05 01 10"
+                             << "20; 21 | 20 00; 05 01 10; 19 01 10";
+}
+
+void TestTransfer::answers()
+{
+    QFETCH(QString, request);
+    QFETCH(QString, answers);
+    const QStringList sides = answers.split(" | ");
+    for (int counts = 0; counts < 2; ++counts) {
+        for (const QString &answer : sides[counts].split("; "))
+            QVERIFY2(
+                Exchange::isAnswerTo(frame(request), frame(answer)) == !counts, qPrintable(answer));
+    }
+}
 
 void TestTransfer::scripts_data()
 {

@@ -95,6 +95,8 @@ private:
     void portError(QSerialPort::SerialPortError error);
     bool isHungUp() const;
     void failPort(const QString &reason);
+    void lowerLatency();
+    void restoreLatency();
 
     QSerialPort *port;
     FrameReader reader;
@@ -103,4 +105,5 @@ private:
     int deadPortSigns = 0; // read errors since the last data
     QString m_errorString;
     bool m_accessDenied = false;
+    bool m_lowLatencySet = false; // by lowerLatency(), to be undone on close
 };

@@ -8,6 +8,9 @@
 #include <poll.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
+#ifdef Q_OS_LINUX
+#include <linux/serial.h>
+#endif
 
 namespace {
 
@@ -15,9 +18,11 @@ namespace {
 // notifier does (see checkUnread()); no byte waits much longer than this.
 constexpr int UnreadCheckMs = 50;
 
-// A frame arrives at serial speed in one go; a start byte whose frame stops for
-// this long is a stray one, and the text behind it must not wait for more.
-constexpr int FramePauseLimitMs = 200;
+// A frame may stall between two bytes: a USB-serial converter passes bytes on
+// in bursts (up to 255 ms apart), radio and network links pause. A start byte
+// whose frame stops for longer than this is a stray one, and the text behind
+// it must not wait for more.
+constexpr int FramePauseLimitMs = 1000;
 
 // A vanished device that does not show as hung up still shows as an endless
 // run of read errors. Single ones are harmless: Qt's serial port reports one
@@ -56,7 +61,10 @@ SerialHelper::SerialHelper(QObject *parent)
     connect(guard, &QTimer::timeout, this, &SerialHelper::checkUnread);
 }
 
-SerialHelper::~SerialHelper() = default;
+SerialHelper::~SerialHelper()
+{
+    restoreLatency(); // the port, a child, is still there
+}
 
 bool SerialHelper::sendFrame(const Frame &frame)
 {
@@ -197,8 +205,10 @@ bool SerialHelper::OpenCommunication()
     port->setStopBits(QSerialPort::OneStop);
     port->setParity(QSerialPort::NoParity);
     port->setFlowControl(QSerialPort::NoFlowControl);
-    if (port->isOpen())
+    if (port->isOpen()) {
         guard->start();
+        lowerLatency();
+    }
     return port->isOpen();
 }
 
@@ -209,6 +219,7 @@ bool SerialHelper::CloseCommunication()
         // just before closing (the logout when the window closes) is lost.
         if (port->bytesToWrite() > 0)
             port->waitForBytesWritten(CloseDrainMs);
+        restoreLatency();
         port->close();
     }
     guard->stop();
@@ -402,9 +413,40 @@ void SerialHelper::failPort(const QString &reason)
     // user hears about it once.
     if (!port->isOpen())
         return;
+    restoreLatency();
     port->close(); // nothing queued for writing can reach a dead port anyway
     guard->stop();
     forgetLine();
     m_errorString = reason;
     emit ReceivePortFailure(reason);
+}
+
+// A USB-serial converter holds received bytes back until its latency timer runs
+// out (16 ms on an FTDI chip) unless the driver is asked for low latency; every
+// answer of the adapter, 123 of them in a safe write, would wait that long.
+// Best effort: a pseudo-terminal refuses the request, and where the driver has
+// no such timer the flag costs nothing.
+void SerialHelper::lowerLatency()
+{
+#ifdef Q_OS_LINUX
+    serial_struct serial {};
+    if (m_lowLatencySet || ::ioctl(port->handle(), TIOCGSERIAL, &serial) != 0
+        || (serial.flags & ASYNC_LOW_LATENCY))
+        return;
+    serial.flags |= ASYNC_LOW_LATENCY;
+    m_lowLatencySet = ::ioctl(port->handle(), TIOCSSERIAL, &serial) == 0;
+#endif
+}
+
+// The device is left as it was found, for whatever opens it next.
+void SerialHelper::restoreLatency()
+{
+#ifdef Q_OS_LINUX
+    serial_struct serial {};
+    if (m_lowLatencySet && port->isOpen() && ::ioctl(port->handle(), TIOCGSERIAL, &serial) == 0) {
+        serial.flags &= ~ASYNC_LOW_LATENCY;
+        ::ioctl(port->handle(), TIOCSSERIAL, &serial);
+    }
+    m_lowLatencySet = false;
+#endif
 }

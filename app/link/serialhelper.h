@@ -115,6 +115,8 @@ private:
     void portError(QSerialPort::SerialPortError error);
     bool isHungUp() const;
     void failPort(const QString &reason);
+    void lowerLatency();
+    void restoreLatency();
 
     QSerialPort *port;
     FrameReader reader;
@@ -127,4 +129,5 @@ private:
     QByteArray loginWire; // the last login sent, until the line shows whether it echoes
     bool echoes = false;
     QList<QByteArray> echoesDue; // frames sent whose copy has not come back yet
+    bool m_lowLatencySet = false; // by lowerLatency(), to be undone on close
 };

@@ -46,7 +46,7 @@ public:
         connect(link, &S::ReceiveMasterPassword, this, [=](QByteArray p) { add("MasterPassword(" + hex(p) + ')'); });
         connect(link, &S::ReceiveAcknowledge, this, [=] { add("Ack"); });
         connect(link, &S::ReceiveNoAcknowledge, this, [=] { add("Nak"); });
-        connect(link, &S::ReceiveCharacterMessage, this, [=](const QString &t) { add("Text(" + t + ')'); text += t; });
+        connect(link, &S::ReceiveCharacterMessage, this, [=](const QString &t) { add("Text(" + t + ')'); });
         // clang-format on
     }
 
@@ -58,7 +58,6 @@ public:
     void add(const QString &entry) { entries << entry; }
 
     QStringList entries;
-    QString text; // all text joined
 };
 
 } // namespace
@@ -80,7 +79,8 @@ private slots:
     void eventLoopInSlot();
     void echoingLine();
     void answerReadBeforeItsCommand();
-    void strayStartByteThenSilence();
+    void pauseOnTheLine_data();
+    void pauseOnTheLine();
     void neverDeaf();
     void openAndClose();
     void accessDenied();
@@ -341,11 +341,35 @@ void tst_SerialHelper::answerReadBeforeItsCommand()
     QCOMPARE(log, (QStringList { "answered 20", "unexpected 20", "answered 21" }));
 }
 
-// A start byte of no frame hides no line, even when nothing more comes.
-void tst_SerialHelper::strayStartByteThenSilence()
+// A USB-serial converter or a radio link holds bytes back: a frame paused
+// inside still comes whole. A start byte of no frame hides no line, even when
+// nothing more comes.
+void tst_SerialHelper::pauseOnTheLine_data()
 {
-    QVERIFY(peer->sendBytes("Anruf\xfeHausruf 1:Tuer\r\n"));
-    QTRY_COMPARE(log->text, QStringLiteral("AnrufHausruf 1:Tuer\r\n"));
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after"); // after a pause; empty: nothing more
+    QTest::addColumn<QStringList>("raised");
+
+    const QByteArray status = frame(25, bytes("03f4"));
+    // clang-format off
+    QTest::newRow("frame paused inside") << status.left(3) << status.mid(3) << QStringList { "StatusByte(3,244)" };
+    QTest::newRow("stray start byte, then silence") << QByteArray("Anruf\xfeHausruf 1:Tuer\r\n") << QByteArray() << QStringList { "Text(Anruf)", "Text(Hausruf 1:Tuer\r\n)" };
+    // clang-format on
+}
+
+void tst_SerialHelper::pauseOnTheLine()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    QFETCH(QStringList, raised);
+
+    QVERIFY(peer->sendBytes(before));
+    if (!after.isEmpty()) {
+        QTest::qWait(300); // the pause on the line
+        QVERIFY(peer->sendBytes(after));
+    }
+    QVERIFY(log->waitFor(int(raised.size()), 3000));
+    QCOMPARE(log->take(), raised);
 }
 
 // Qt's serial port switches its read notifier off after a notification that

@@ -107,6 +107,13 @@ int main(int argc, char *argv[])
         { QStringLiteral("baud"),
             QStringLiteral("Take as long as a line of this speed, both ways (e.g. 9600)."),
             QStringLiteral("rate") },
+        { QStringLiteral("usb-latency"),
+            QStringLiteral("Hold back everything sent and let it go every ms milliseconds, as the "
+                           "latency timer of a USB-serial converter does (FTDI: 16 by default)."),
+            QStringLiteral("ms") },
+        { QStringLiteral("echo"),
+            QStringLiteral("Send every byte received straight back, before the answer, as an "
+                           "echoing converter or a half-duplex line does.") },
         { QStringLiteral("corrupt"),
             QStringLiteral("Store one value wrongly whenever it is written: a time or the last "
                            "digit of a call number one off, status bit 0x08 flipped, the address "
@@ -123,12 +130,14 @@ int main(int argc, char *argv[])
     Simulator::Options options;
     options.stateFile = parser.value(QStringLiteral("state"));
     options.verbose = parser.isSet(QStringLiteral("verbose"));
+    options.echo = parser.isSet(QStringLiteral("echo"));
     if (!readCount(parser, QStringLiteral("chatter"), &options.chatterPerSecond)
         || !readCount(parser, QStringLiteral("chatter-lines"), &options.chatterLines)
         || !readCount(parser, QStringLiteral("nak-every"), &options.nakEvery)
         || !readCount(parser, QStringLiteral("silent-after"), &options.silentAfter)
         || !readCount(parser, QStringLiteral("latency"), &options.latencyMs)
-        || !readCount(parser, QStringLiteral("baud"), &options.baud))
+        || !readCount(parser, QStringLiteral("baud"), &options.baud)
+        || !readCount(parser, QStringLiteral("usb-latency"), &options.usbLatencyMs))
         return 2;
     if (parser.isSet(QStringLiteral("password"))) {
         options.password = parser.value(QStringLiteral("password"));

@@ -10,6 +10,8 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <utility>
+
 namespace {
 
 // What the program may leave unread before further output is dropped.
@@ -21,6 +23,7 @@ PtyLine::PtyLine(QObject *parent)
     : QObject(parent)
     , m_rxTimer(new QTimer(this))
     , m_txTimer(new QTimer(this))
+    , m_flushTimer(new QTimer(this))
 {
     for (QTimer *timer : { m_rxTimer, m_txTimer }) {
         timer->setSingleShot(true);
@@ -28,6 +31,9 @@ PtyLine::PtyLine(QObject *parent)
     }
     connect(m_rxTimer, &QTimer::timeout, this, &PtyLine::deliverDue);
     connect(m_txTimer, &QTimer::timeout, this, &PtyLine::transmitDue);
+    // Free-running like the converter's timer: a byte waits up to one interval.
+    m_flushTimer->setTimerType(Qt::PreciseTimer);
+    connect(m_flushTimer, &QTimer::timeout, this, &PtyLine::flush);
     m_clock.start();
 }
 
@@ -66,13 +72,22 @@ void PtyLine::setBaudRate(int baud)
     m_byteNs = baud > 0 ? 10 * qint64(1000000000) / baud : 0;
 }
 
+void PtyLine::setFlushInterval(int ms)
+{
+    if (ms > 0) {
+        m_flushTimer->start(ms);
+    } else {
+        m_flushTimer->stop();
+        flush();
+    }
+}
+
 bool PtyLine::send(const QByteArray &bytes)
 {
-    if (m_txPending.size() + m_txOut.size() + bytes.size() > OutputLimit)
+    if (m_txPending.size() + m_txHeld.size() + m_txOut.size() + bytes.size() > OutputLimit)
         return false;
     if (m_byteNs == 0) {
-        m_txOut += bytes;
-        writeOut();
+        release(bytes);
         return true;
     }
     for (char c : bytes) {
@@ -128,10 +143,28 @@ void PtyLine::transmitDue()
     qsizetype count = 0;
     while (count < m_txDue.size() && m_txDue.at(count) <= now)
         ++count;
-    m_txOut += m_txPending.left(count);
+    const QByteArray due = m_txPending.left(count);
     m_txPending.remove(0, count);
     m_txDue.remove(0, count);
     schedule(m_txTimer, m_txDue);
+    release(due);
+}
+
+void PtyLine::release(const QByteArray &bytes)
+{
+    if (m_flushTimer->isActive()) {
+        m_txHeld += bytes;
+        return;
+    }
+    m_txOut += bytes;
+    writeOut();
+}
+
+void PtyLine::flush()
+{
+    if (m_txHeld.isEmpty())
+        return;
+    m_txOut += std::exchange(m_txHeld, {});
     writeOut();
 }
 

@@ -10,7 +10,8 @@ class QTimer;
 
 // The adapter's end of a pseudo-terminal. The program opens the other end,
 // path(), as its serial port. With a baud rate set, both directions take as
-// long as on a real line with ten bits a byte.
+// long as on a real line with ten bits a byte; with a flush interval, what goes
+// to the program comes in bursts, as through a USB-serial converter.
 class PtyLine : public QObject
 {
     Q_OBJECT
@@ -24,6 +25,10 @@ public:
 
     // 0: as fast as the pseudo-terminal goes.
     void setBaudRate(int baud);
+    // 0: bytes for the program go out as soon as they are due. Otherwise they
+    // are held and let go every ms milliseconds, as a converter's latency
+    // timer does (16 ms on an FTDI chip by default).
+    void setFlushInterval(int ms);
 
     // Queues bytes for the program; false when they were dropped because the
     // program has not been reading for a long time.
@@ -37,6 +42,8 @@ private:
     void readMaster();
     void deliverDue();
     void transmitDue();
+    void release(const QByteArray &bytes);
+    void flush();
     void writeOut();
     void schedule(QTimer *timer, const QList<qint64> &due);
 
@@ -47,6 +54,7 @@ private:
     QSocketNotifier *m_writeNotifier = nullptr;
     QTimer *m_rxTimer;
     QTimer *m_txTimer;
+    QTimer *m_flushTimer;
     QElapsedTimer m_clock;
     qint64 m_byteNs = 0;
 
@@ -56,5 +64,6 @@ private:
     QByteArray m_txPending;
     QList<qint64> m_txDue;
     qint64 m_txLineFree = 0;
+    QByteArray m_txHeld; // due, waiting for the next flush
     QByteArray m_txOut; // due, but not yet taken by the kernel
 };

@@ -17,6 +17,7 @@ Simulator::Simulator(const Options &options, QObject *parent)
     , m_chatterTimer(new QTimer(this))
 {
     m_line->setBaudRate(options.baud);
+    m_line->setFlushInterval(options.usbLatencyMs);
     connect(m_line, &PtyLine::received, this, &Simulator::receive);
     connect(m_chatterTimer, &QTimer::timeout, this, &Simulator::sendChatter);
 }
@@ -58,6 +59,12 @@ QString Simulator::portPath() const
 
 void Simulator::receive(const QByteArray &bytes)
 {
+    // The echo comes from the line, not from the adapter: it precedes the
+    // answer and does not count as one, and a silent adapter echoes too.
+    if (m_options.echo) {
+        log("echo", bytes);
+        m_line->send(bytes);
+    }
     for (char c : bytes) {
         const int result = m_parser->AddByte(byte(c));
         if (result == CommunicationPackage::ParseComplete) {

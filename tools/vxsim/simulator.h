@@ -28,6 +28,8 @@ public:
         int silentAfter = -1; // answers before falling silent; -1: never
         int latencyMs = 0;
         int baud = 0; // 0: unpaced
+        int usbLatencyMs = 0; // 0: no converter holding bytes back
+        bool echo = false; // every byte received goes straight back
         std::optional<Corruption> corruption;
         bool verbose = false;
     };

@@ -37,6 +37,9 @@ public:
     QString errorString() const { return m_errorString; }
     // The last opening failed because this user has no right to the device.
     bool accessDenied() const { return m_accessDenied; }
+    // The last opening failed because another program holds the port;
+    // errorString() says so in the user's language.
+    bool inUse() const { return m_inUse; }
 
 signals:
     void ReceiveStatusByte(byte attendee, byte statusbyte);
@@ -103,4 +106,5 @@ private:
     int deadPortSigns = 0; // read errors since the last data
     QString m_errorString;
     bool m_accessDenied = false;
+    bool m_inUse = false;
 };

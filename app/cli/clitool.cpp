@@ -65,8 +65,7 @@ ExitCode CliTool::listPorts()
             ? hex(port.vendorIdentifier()) + QLatin1Char(':') + hex(port.productIdentifier())
             : QString();
         m_console.result(
-            QStringList { port.portName(), port.description(), port.serialNumber(), ids }.join(
-                QLatin1Char('\t')));
+            QStringList { port.portName(), port.description(), port.serialNumber(), ids });
     }
     return ExitCode::Done;
 }

@@ -172,6 +172,10 @@
         <source>Der VX-Adapter hält dieselben Werte wie die Datei.</source>
         <translation>Der VX-Adapter hält dieselben Werte wie die Datei.</translation>
     </message>
+    <message>
+        <source>Die Datei %1 gibt es schon; --force ersetzt sie.</source>
+        <translation>Die Datei %1 gibt es schon; --force ersetzt sie.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -210,20 +214,6 @@
     <message>
         <source>Befehle:</source>
         <translation>Befehle:</translation>
-    </message>
-    <message>
-        <source>  ports                                    serielle Schnittstellen: Name, Beschreibung, Seriennummer, VID:PID
-  read   --port P --password NNNN AUS.tml  die Konfiguration des VX-Adapters in eine Datei lesen
-  write  --port P --password NNNN EIN.tml  die Datei schreiben; vorher sichern, danach prüfen
-  verify --port P --password NNNN EIN.tml  den VX-Adapter lesen und mit der Datei vergleichen
-  import ALT.cvx AUS.tml                   eine alte Einstellung ins XML-Format übertragen
-  sheet  EIN.tml AUS.pdf                   das Anlagenblatt der Datei als PDF</source>
-        <translation>  ports                                    serielle Schnittstellen: Name, Beschreibung, Seriennummer, VID:PID
-  read   --port P --password NNNN AUS.tml  die Konfiguration des VX-Adapters in eine Datei lesen
-  write  --port P --password NNNN EIN.tml  die Datei schreiben; vorher sichern, danach prüfen
-  verify --port P --password NNNN EIN.tml  den VX-Adapter lesen und mit der Datei vergleichen
-  import ALT.cvx AUS.tml                   eine alte Einstellung ins XML-Format übertragen
-  sheet  EIN.tml AUS.pdf                   das Anlagenblatt der Datei als PDF</translation>
     </message>
     <message>
         <source>Sicherungen liegen im Datenordner des Benutzers unter vxconfig/backups, wie die des Programms vxconfig.</source>
@@ -298,6 +288,24 @@
   7  teilweise geschrieben: Leitung verloren, VX-Adapter stumm oder unlesbar mitten im Schreiben
   8  der VX-Adapter hat etwas geantwortet, das keine Antwort ist
   129, 130, 143  durch SIGHUP, SIGINT oder SIGTERM beendet, nach dem Befehl in Arbeit und dem Logout</translation>
+    </message>
+    <message>
+        <source>read: eine vorhandene Datei ersetzen.</source>
+        <translation>read: eine vorhandene Datei ersetzen.</translation>
+    </message>
+    <message>
+        <source>  ports                                    serielle Schnittstellen: Name, Beschreibung, Seriennummer, VID:PID
+  read   --port P --password NNNN AUS.tml  die Konfiguration des VX-Adapters in eine neue Datei lesen
+  write  --port P --password NNNN EIN.tml  die Datei schreiben; vorher sichern, danach prüfen
+  verify --port P --password NNNN EIN.tml  den VX-Adapter lesen und mit der Datei vergleichen
+  import ALT.cvx AUS.tml                   eine alte Einstellung ins XML-Format übertragen
+  sheet  EIN.tml AUS.pdf                   das Anlagenblatt der Datei als PDF</source>
+        <translation>  ports                                    serielle Schnittstellen: Name, Beschreibung, Seriennummer, VID:PID
+  read   --port P --password NNNN AUS.tml  die Konfiguration des VX-Adapters in eine neue Datei lesen
+  write  --port P --password NNNN EIN.tml  die Datei schreiben; vorher sichern, danach prüfen
+  verify --port P --password NNNN EIN.tml  den VX-Adapter lesen und mit der Datei vergleichen
+  import ALT.cvx AUS.tml                   eine alte Einstellung ins XML-Format übertragen
+  sheet  EIN.tml AUS.pdf                   das Anlagenblatt der Datei als PDF</translation>
     </message>
 </context>
 <context>
@@ -1036,6 +1044,10 @@ Gefragt war: %2</translation>
     <message>
         <source>Gerät getrennt</source>
         <translation>Gerät getrennt</translation>
+    </message>
+    <message>
+        <source>Die Schnittstelle %1 wird von einem anderen Programm benutzt.</source>
+        <translation>Die Schnittstelle %1 wird von einem anderen Programm benutzt.</translation>
     </message>
 </context>
 <context>

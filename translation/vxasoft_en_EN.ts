@@ -172,6 +172,10 @@
         <source>Der VX-Adapter hält dieselben Werte wie die Datei.</source>
         <translation>The VX-Adapter holds the same values as the file.</translation>
     </message>
+    <message>
+        <source>Die Datei %1 gibt es schon; --force ersetzt sie.</source>
+        <translation>The file %1 exists already; --force replaces it.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -210,20 +214,6 @@
     <message>
         <source>Befehle:</source>
         <translation>Commands:</translation>
-    </message>
-    <message>
-        <source>  ports                                    serielle Schnittstellen: Name, Beschreibung, Seriennummer, VID:PID
-  read   --port P --password NNNN AUS.tml  die Konfiguration des VX-Adapters in eine Datei lesen
-  write  --port P --password NNNN EIN.tml  die Datei schreiben; vorher sichern, danach prüfen
-  verify --port P --password NNNN EIN.tml  den VX-Adapter lesen und mit der Datei vergleichen
-  import ALT.cvx AUS.tml                   eine alte Einstellung ins XML-Format übertragen
-  sheet  EIN.tml AUS.pdf                   das Anlagenblatt der Datei als PDF</source>
-        <translation>  ports                                    serial ports: name, description, serial number, VID:PID
-  read   --port P --password NNNN OUT.tml  read the VX-Adapter&apos;s configuration into a file
-  write  --port P --password NNNN IN.tml   write the file; back up before, verify after
-  verify --port P --password NNNN IN.tml   read the VX-Adapter and compare it with the file
-  import OLD.cvx OUT.tml                   convert an older settings file to the XML format
-  sheet  IN.tml OUT.pdf                    the site sheet of the file as PDF</translation>
     </message>
     <message>
         <source>Sicherungen liegen im Datenordner des Benutzers unter vxconfig/backups, wie die des Programms vxconfig.</source>
@@ -298,6 +288,24 @@
   7  partly written: line lost, VX-Adapter silent or unreadable in the middle of a write
   8  the VX-Adapter answered with something that is no answer
   129, 130, 143  stopped by SIGHUP, SIGINT or SIGTERM, after the command under way and the logout</translation>
+    </message>
+    <message>
+        <source>read: eine vorhandene Datei ersetzen.</source>
+        <translation>read: replace an existing file.</translation>
+    </message>
+    <message>
+        <source>  ports                                    serielle Schnittstellen: Name, Beschreibung, Seriennummer, VID:PID
+  read   --port P --password NNNN AUS.tml  die Konfiguration des VX-Adapters in eine neue Datei lesen
+  write  --port P --password NNNN EIN.tml  die Datei schreiben; vorher sichern, danach prüfen
+  verify --port P --password NNNN EIN.tml  den VX-Adapter lesen und mit der Datei vergleichen
+  import ALT.cvx AUS.tml                   eine alte Einstellung ins XML-Format übertragen
+  sheet  EIN.tml AUS.pdf                   das Anlagenblatt der Datei als PDF</source>
+        <translation>  ports                                    serial ports: name, description, serial number, VID:PID
+  read   --port P --password NNNN OUT.tml  read the VX-Adapter&apos;s configuration into a new file
+  write  --port P --password NNNN IN.tml   write the file; back up before, verify after
+  verify --port P --password NNNN IN.tml   read the VX-Adapter and compare it with the file
+  import OLD.cvx OUT.tml                   convert an older settings file to the XML format
+  sheet  IN.tml OUT.pdf                    the site sheet of the file as PDF</translation>
     </message>
 </context>
 <context>
@@ -1036,6 +1044,10 @@ Asked for: %2</translation>
     <message>
         <source>Gerät getrennt</source>
         <translation>device disconnected</translation>
+    </message>
+    <message>
+        <source>Die Schnittstelle %1 wird von einem anderen Programm benutzt.</source>
+        <translation>The port %1 is in use by another program.</translation>
     </message>
 </context>
 <context>

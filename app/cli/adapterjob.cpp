@@ -65,6 +65,7 @@ ExitCode AdapterJob::run(
     if (!m_link.OpenCommunication()) {
         m_console.error(
             tr("Die serielle Schnittstelle %1 konnte nicht geöffnet werden.").arg(port));
+        m_console.error(m_link.errorString());
         return ExitCode::PortFailed;
     }
     {

@@ -8,6 +8,8 @@
 #include "sitesheet.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QSerialPortInfo>
 
 namespace {
@@ -65,14 +67,26 @@ ExitCode CliTool::listPorts()
             ? hex(port.vendorIdentifier()) + QLatin1Char(':') + hex(port.productIdentifier())
             : QString();
         m_console.result(
-            QStringList { port.portName(), port.description(), port.serialNumber(), ids }.join(
-                QLatin1Char('\t')));
+            QStringList { port.portName(), port.description(), port.serialNumber(), ids });
     }
     return ExitCode::Done;
 }
 
 ExitCode CliTool::read()
 {
+    // read takes the same arguments as write: one wrong word must not
+    // replace the file prepared for writing.
+    const QString fileName = m_commandLine.files().constFirst();
+    if (QFileInfo::exists(fileName) && !m_commandLine.isForced()) {
+        m_console.error(
+            tr("Die Datei %1 gibt es schon; --force ersetzt sie.").arg(shown(fileName)));
+        return ExitCode::BadInput;
+    }
+    // Known before the adapter is asked; a read that fails leaves no file.
+    QSaveFile output(fileName);
+    QString error;
+    if (!ConfigurationXml::open(output, &error))
+        return notSaved(fileName, error);
     const std::optional<QString> secret = password();
     if (!secret)
         return ExitCode::BadInput;
@@ -80,7 +94,9 @@ ExitCode CliTool::read()
     const ExitCode code = job.run(AdapterJob::Read, m_commandLine.port(), *secret);
     if (code != ExitCode::Done)
         return code;
-    return save(job.received(), m_commandLine.files().constFirst());
+    if (!ConfigurationXml::save(output, job.received(), &error))
+        return notSaved(fileName, error);
+    return saved(fileName);
 }
 
 ExitCode CliTool::write()
@@ -189,13 +205,22 @@ std::optional<QString> CliTool::password()
 ExitCode CliTool::save(const Configuration &configuration, const QString &fileName)
 {
     QString error;
-    if (!ConfigurationXml::save(fileName, configuration, &error)) {
-        m_console.error(
-            tr("Die Datei %1 konnte nicht gespeichert werden: %2").arg(shown(fileName), error));
-        return ExitCode::BadInput;
-    }
+    if (!ConfigurationXml::save(fileName, configuration, &error))
+        return notSaved(fileName, error);
+    return saved(fileName);
+}
+
+ExitCode CliTool::saved(const QString &fileName)
+{
     m_console.note(tr("Gespeichert: %1").arg(shown(fileName)));
     return ExitCode::Done;
+}
+
+ExitCode CliTool::notSaved(const QString &fileName, const QString &error)
+{
+    m_console.error(
+        tr("Die Datei %1 konnte nicht gespeichert werden: %2").arg(shown(fileName), error));
+    return ExitCode::BadInput;
 }
 
 ExitCode CliTool::report(const QList<ConfigurationDifference> &differences)

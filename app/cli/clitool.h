@@ -34,6 +34,8 @@ private:
     std::optional<SettingsInput> input(const QString &fileName, SettingsInput::Format format);
     std::optional<QString> password();
     ExitCode save(const Configuration &configuration, const QString &fileName);
+    ExitCode saved(const QString &fileName);
+    ExitCode notSaved(const QString &fileName, const QString &error);
     // The differences on standard output, one a line.
     ExitCode report(const QList<ConfigurationDifference> &differences);
 

@@ -21,6 +21,7 @@ CommandLine::CommandLine()
           tr("write: die Konfiguration des VX-Adapters vorher nicht sichern."))
     , m_noVerify(
           QStringLiteral("no-verify"), tr("write: danach nicht zurücklesen und vergleichen."))
+    , m_force(QStringLiteral("force"), tr("read: eine vorhandene Datei ersetzen."))
     , m_quiet({ QStringLiteral("q"), QStringLiteral("quiet") },
           tr("Kein Fortschritt und keine Hinweise, nur Ergebnisse, Warnungen und Fehler."))
     , m_language(QStringLiteral("language"), tr("Sprache der Meldungen: de oder en."),
@@ -32,7 +33,7 @@ CommandLine::CommandLine()
         + tr("  ports                                    serielle Schnittstellen: Name, "
              "Beschreibung, Seriennummer, VID:PID\n"
              "  read   --port P --password NNNN AUS.tml  die Konfiguration des VX-Adapters in "
-             "eine Datei lesen\n"
+             "eine neue Datei lesen\n"
              "  write  --port P --password NNNN EIN.tml  die Datei schreiben; vorher sichern, "
              "danach prüfen\n"
              "  verify --port P --password NNNN EIN.tml  den VX-Adapter lesen und mit der "
@@ -56,7 +57,8 @@ CommandLine::CommandLine()
              "  8  der VX-Adapter hat etwas geantwortet, das keine Antwort ist\n"
              "  129, 130, 143  durch SIGHUP, SIGINT oder SIGTERM beendet, nach dem Befehl in "
              "Arbeit und dem Logout"));
-    m_parser.addOptions({ m_port, m_password, m_noBackup, m_noVerify, m_quiet, m_language });
+    m_parser.addOptions(
+        { m_port, m_password, m_noBackup, m_noVerify, m_force, m_quiet, m_language });
     m_parser.addHelpOption();
     m_parser.addVersionOption();
     m_parser.addPositionalArgument(QStringLiteral("command"),

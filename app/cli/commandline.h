@@ -34,6 +34,8 @@ public:
     bool isQuiet() const { return m_parser.isSet(m_quiet); }
     bool isBackupEnabled() const { return !m_parser.isSet(m_noBackup); }
     bool isVerifyEnabled() const { return !m_parser.isSet(m_noVerify); }
+    // Whether read may replace an existing file.
+    bool isForced() const { return m_parser.isSet(m_force); }
     // "de" unless --language names another.
     QString language() const;
 
@@ -53,6 +55,7 @@ private:
     QCommandLineOption m_password;
     QCommandLineOption m_noBackup;
     QCommandLineOption m_noVerify;
+    QCommandLineOption m_force;
     QCommandLineOption m_quiet;
     QCommandLineOption m_language;
     Command m_command = NoCommand;

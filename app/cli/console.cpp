@@ -19,6 +19,20 @@ void write(std::FILE *stream, const QString &text)
     std::fflush(stream);
 }
 
+QString visible(const QString &text)
+{
+    QString shown;
+    shown.reserve(text.size());
+    for (const QChar c : text) {
+        // C0, DEL and C1; what else a terminal takes is printable.
+        if (c.category() == QChar::Other_Control)
+            shown += QStringLiteral("\\x%1").arg(uint(c.unicode()), 2, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown;
+}
+
 int terminalColumns()
 {
     winsize size = {};
@@ -42,7 +56,16 @@ void Console::result(const QString &line)
 {
     // A bar left standing would run into the result on a shared terminal.
     endBar();
-    write(stdout, line + QLatin1Char('\n'));
+    write(stdout, visible(line) + QLatin1Char('\n'));
+}
+
+void Console::result(const QStringList &columns)
+{
+    QStringList shown;
+    for (const QString &column : columns)
+        shown << visible(column);
+    endBar();
+    write(stdout, shown.join(QLatin1Char('\t')) + QLatin1Char('\n'));
 }
 
 void Console::progress(int step, int total, const QString &what)
@@ -51,13 +74,13 @@ void Console::progress(int step, int total, const QString &what)
         return;
     const QString count = QStringLiteral("%1/%2").arg(step, 3).arg(total);
     if (!m_terminal) {
-        write(stderr, count + QLatin1Char(' ') + what + QLatin1Char('\n'));
+        write(stderr, count + QLatin1Char(' ') + visible(what) + QLatin1Char('\n'));
         return;
     }
     const int filled = total > 0 ? qBound(0, BarWidth * step / total, BarWidth) : 0;
     QString line = QLatin1Char('[') + QString(filled, QLatin1Char('#'))
         + QString(BarWidth - filled, QLatin1Char('.')) + QLatin1String("] ") + count
-        + QLatin1Char(' ') + what;
+        + QLatin1Char(' ') + visible(what);
     // A line that wraps could not be drawn over any more.
     line.truncate(terminalColumns() - 1);
     // Back to the start of the line, then clear what the last step left.
@@ -74,7 +97,7 @@ void Console::note(const QString &line)
 void Console::error(const QString &line)
 {
     endBar();
-    write(stderr, line + QLatin1Char('\n'));
+    write(stderr, visible(line) + QLatin1Char('\n'));
 }
 
 void Console::endBar()

@@ -124,25 +124,39 @@ QByteArray ConfigurationXml::toXml(const Configuration &configuration)
 bool ConfigurationXml::save(
     const QString &fileName, const Configuration &configuration, QString *errorString)
 {
+    QSaveFile file(fileName);
+    return open(file, errorString) && save(file, configuration, errorString);
+}
+
+bool ConfigurationXml::open(QSaveFile &file, QString *errorString)
+{
     const auto fail = [errorString](const QString &reason) {
         if (errorString)
             *errorString = reason;
         return false;
     };
-    const QFileInfo target(fileName);
+    const QFileInfo target(file.fileName());
     if (target.exists() && !target.isFile())
         return fail(QCoreApplication::translate(
             "ConfigurationXml", "Das Ziel ist keine gewöhnliche Datei."));
 
-    // Unbuffered, so that a write the disk refuses fails here and the file
-    // is never committed; buffered, the failure would only show in commit(),
-    // which the toolkit does not check before renaming.
-    QSaveFile file(fileName);
-    const QByteArray data = toXml(configuration);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(data) != data.size()
-        || !file.commit())
+    // Unbuffered, so that a write the disk refuses fails in save() and the
+    // file is never committed; buffered, the failure would only show in
+    // commit(), which the toolkit does not check before renaming.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(file.errorString());
     return true;
+}
+
+bool ConfigurationXml::save(
+    QSaveFile &file, const Configuration &configuration, QString *errorString)
+{
+    const QByteArray data = toXml(configuration);
+    if (file.write(data) == data.size() && file.commit())
+        return true;
+    if (errorString)
+        *errorString = file.errorString();
+    return false;
 }
 
 std::optional<SettingsFileContents> ConfigurationXml::fromXml(const QByteArray &data)

@@ -9,6 +9,8 @@
 
 #include <optional>
 
+class QSaveFile;
+
 // The XML configuration file (.tml).
 class ConfigurationXml
 {
@@ -21,6 +23,12 @@ public:
     // regular file is refused, since the new file would take its place.
     static bool save(
         const QString &fileName, const Configuration &configuration, QString *errorString);
+    // The same in two steps, for values that take a while to come (a read
+    // from the adapter): open() finds out first whether the file can be
+    // written, and the file stays as it was until save() commits. A file
+    // opened but never saved leaves nothing behind.
+    static bool open(QSaveFile &file, QString *errorString);
+    static bool save(QSaveFile &file, const Configuration &configuration, QString *errorString);
 
     // The values in document order, each as the window takes it (a time not
     // yet limited, the status byte's low 8 bits, 0 for what is no number);

@@ -1,7 +1,9 @@
 #include "legacysettings.h"
 
+#include <QFile>
 #include <QSettings>
 #include <QStringList>
+#include <QTemporaryFile>
 #include <QVariant>
 
 #include <algorithm>
@@ -12,6 +14,7 @@ const QString MasterGroup = QStringLiteral("Master");
 const QString AttendeeGroup = QStringLiteral("Teilnehmer");
 const QChar ItemSeparator = QLatin1Char(';');
 constexpr int StatusLength = 8;
+const QByteArray Utf8ByteOrderMark = QByteArrayLiteral("\xef\xbb\xbf");
 
 // The INI reader hands back an unquoted value that contains commas as a list;
 // for a single text the commas belong to it.
@@ -52,6 +55,18 @@ byte statusBits(const QString &status, byte mask)
             bits |= byte(1 << bit);
     }
     return bits;
+}
+
+// Some editors begin a file with a UTF-8 byte-order mark. The INI reader skips
+// it but then reports a format error when a section follows; it gets a copy
+// without the mark instead. False for a file that begins without one.
+bool copyWithoutByteOrderMark(const QString &fileName, QTemporaryFile &copy)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly) || file.read(Utf8ByteOrderMark.size()) != Utf8ByteOrderMark)
+        return false;
+    const QByteArray rest = file.readAll();
+    return copy.open() && copy.write(rest) == rest.size() && copy.flush();
 }
 
 class Reader
@@ -107,7 +122,9 @@ std::optional<SettingsFileContents> LegacySettings::load(const QString &fileName
     // sensible size is handed to it.
     if (!SettingsFile::isReadable(fileName))
         return std::nullopt;
-    QSettings ini(fileName, QSettings::IniFormat);
+    QTemporaryFile copy;
+    QSettings ini(copyWithoutByteOrderMark(fileName, copy) ? copy.fileName() : fileName,
+        QSettings::IniFormat);
     const QStringList groups = ini.childGroups();
     if (ini.status() != QSettings::NoError
         || (!groups.contains(MasterGroup) && !groups.contains(AttendeeGroup)))

@@ -194,10 +194,18 @@ bool SerialHelper::OpenCommunication()
         deadPortSigns = 0;
         m_errorString.clear();
         m_accessDenied = false;
+        m_inUse = false;
         if (!port->open(QIODevice::ReadWrite)) {
             m_errorString = port->errorString();
-            m_accessDenied = port->error() == QSerialPort::PermissionError
-                && accessRefused(devicePath(port->portName()));
+            // The toolkit takes a lock file and exclusive use of the device;
+            // either held by another program fails as a permission error too.
+            const QString path = devicePath(port->portName());
+            const bool permission = port->error() == QSerialPort::PermissionError;
+            m_accessDenied = permission && accessRefused(path);
+            m_inUse = permission && !m_accessDenied;
+            if (m_inUse)
+                m_errorString
+                    = tr("Die Schnittstelle %1 wird von einem anderen Programm benutzt.").arg(path);
         }
     }
     port->setBaudRate(QSerialPort::Baud9600);

@@ -42,6 +42,9 @@ public:
     QString errorString() const { return m_errorString; }
     // The last opening failed because this user has no right to the device.
     bool accessDenied() const { return m_accessDenied; }
+    // The last opening failed because another program holds the port;
+    // errorString() says so in the user's language.
+    bool inUse() const { return m_inUse; }
 
 signals:
     void ReceiveStatusByte(byte attendee, byte statusbyte);
@@ -130,4 +133,5 @@ private:
     bool echoes = false;
     QList<QByteArray> echoesDue; // frames sent whose copy has not come back yet
     bool m_lowLatencySet = false; // by lowerLatency(), to be undone on close
+    bool m_inUse = false;
 };

@@ -10,10 +10,13 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QProcess>
+#include <QSerialPort>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
+#include <pty.h>
+#include <unistd.h>
 
 namespace {
 
@@ -55,6 +58,9 @@ private slots:
     void stoppedBySignal_data();
     void stoppedBySignal();
     void importMatchesWindow();
+    void controlCharactersEscaped();
+    void passwordPromptRestoresEcho_data();
+    void passwordPromptRestoresEcho();
     void sheetWithoutDisplay();
 
 private:
@@ -141,12 +147,16 @@ void TestCli::writeVerifyRead()
     QCOMPARE(verified.code, verdict);
     QCOMPARE(verified.out, differences);
     environment.insert(QStringLiteral("VXCONFIG_PASSWORD"), QStringLiteral("1234"));
-    const QString out = path(QStringLiteral("out.tml"));
-    const Outcome read = run(QStringList { "read", "--quiet", out } + port);
+    const QString out = put(QStringLiteral("out.tml"), "old");
+    const Outcome read = run(QStringList { "read", "--quiet", "--force", out } + port);
     QCOMPARE(read.code, 0);
     QCOMPARE(read.err, QString());
     for (const QByteArray &value : kept)
         QVERIFY2(contents(out).contains(value), value);
+    // A file that cannot be written is known before the adapter is read.
+    const Outcome unwritable = run(QStringList { "read", path("none/out.tml") } + port);
+    QCOMPARE(unwritable.code, 2);
+    QVERIFY2(!unwritable.err.contains("Lesen"), qPrintable(unwritable.err));
 }
 
 void TestCli::refusals_data()
@@ -160,6 +170,7 @@ void TestCli::refusals_data()
     const QStringList sim { "-v" };
     const QStringList verify { "verify", "--password", "1234" };
     const QStringList write { "write", "--password", "1234" };
+    const QStringList read { "read", "--password", "1234" };
     const QByteArrayList asIs;
     QTest::newRow("wrong password")
         << (sim + QStringList { "--password", "4711" }) << verify << asIs << 4
@@ -181,6 +192,13 @@ void TestCli::refusals_data()
         << "Der VX-Adapter hat Maximale Zeit der Rufsignalisierung abgelehnt.";
     QTest::newRow("no such port") << QStringList() << verify << asIs << 3
                                   << "Die serielle Schnittstelle /dev/vx-none konnte nicht";
+    // A port that fails with the simulator behind it is one held open here.
+    QTest::newRow("port in use") << sim << verify << asIs << 3
+                                 << " wird von einem anderen Programm benutzt.\n";
+    QTest::newRow("read over a file") << sim << read << asIs << 2 << "gibt es schon; --force";
+    QTest::newRow("read failed, file kept")
+        << (sim + QStringList { "--silent-after", "0" }) << (read + QStringList { "--force" })
+        << asIs << 5 << "gewartet wurde auf: Login";
     QTest::newRow("no XML") << sim << write << QByteArrayList { "<", "[" } << 2
                             << "konnte nicht gelesen werden.";
     QTest::newRow("value the adapter cannot take")
@@ -208,11 +226,16 @@ void TestCli::refusals()
     VxSimProcess sim;
     QVERIFY(simulator.isEmpty() || sim.start(simulator));
     const QString port = simulator.isEmpty() ? QStringLiteral("/dev/vx-none") : sim.portName();
+    QSerialPort holder(port);
+    QVERIFY(code != 3 || simulator.isEmpty() || holder.open(QIODevice::ReadWrite));
 
     const Outcome outcome = run(arguments << "--port" << port << in);
     QCOMPARE(outcome.code, code);
     QVERIFY2(outcome.err.contains(message), qPrintable(outcome.err));
     QCOMPARE(outcome.out, QString());
+    // Whatever failed, the file is as it was, and no half-written one is left.
+    QCOMPARE(contents(in), file);
+    QCOMPARE(QDir(dir.path()).entryList({ "refused.tml*" }), QStringList { "refused.tml" });
     if (code == 2) {
         // Stopped, the simulator has logged every frame it got.
         QVERIFY(sim.stop());
@@ -280,6 +303,56 @@ void TestCli::importMatchesWindow()
     child<QAction>(window, "actionEinstellungen_exportieren")->trigger();
     QVERIFY(contents(byTool).contains("<CallNumber1>204</CallNumber1>"));
     QCOMPARE(contents(byTool), contents(byWindow));
+}
+
+void TestCli::controlCharactersEscaped()
+{
+    // A value that would clear the terminal; its letters stay as they are.
+    const QString legacy
+        = put(QStringLiteral("escape.cvx"), "[Master]\nMasterNummer1=\x1b[2J\xc3\xa4\n");
+    const Outcome outcome = run({ "import", legacy, path(QStringLiteral("escape.tml")) });
+    QVERIFY2(outcome.err.contains(QStringLiteral("  Master, Rufnummer 1: \\x1b[2J\u00e4\n")),
+        qPrintable(outcome.err));
+}
+
+void TestCli::passwordPromptRestoresEcho_data()
+{
+    QTest::addColumn<QByteArray>("typed");
+    QTest::addColumn<int>("signal"); // sent once the prompt is there; 0: none
+    QTest::newRow("Enter") << QByteArray("1234\r") << 0;
+    QTest::newRow("Ctrl+C") << QByteArray("\x03") << 0;
+    QTest::newRow("SIGTERM") << QByteArray() << SIGTERM;
+    QTest::newRow("SIGHUP") << QByteArray() << SIGHUP;
+}
+
+void TestCli::passwordPromptRestoresEcho()
+{
+    QFETCH(QByteArray, typed);
+    QFETCH(int, signal);
+    int master = -1, terminal = -1;
+    QVERIFY(::openpty(&master, &terminal, nullptr, nullptr, nullptr) == 0);
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    // The terminal is the tool's standard input and controlling terminal, so
+    // Ctrl+C there raises SIGINT in it.
+    process.setChildProcessModifier([terminal] {
+        ::setsid();
+        ::ioctl(terminal, TIOCSCTTY, 0);
+        ::dup2(terminal, STDIN_FILENO);
+    });
+    process.start(QDir::current().absoluteFilePath(QStringLiteral("vxconfig-cli")),
+        { "verify", "--password", "-", "--port", "/dev/vx-none", put("prompt.tml", GoodFile) });
+    QByteArray prompt;
+    QTRY_VERIFY((prompt += process.readAllStandardError()).contains("Masterpasswort: "));
+    QCOMPARE(::write(master, typed.constData(), size_t(typed.size())), typed.size());
+    if (signal)
+        ::kill(pid_t(process.processId()), signal);
+    QVERIFY(process.waitForFinished(RunLimitMs));
+    termios after = {};
+    QVERIFY(::tcgetattr(terminal, &after) == 0);
+    ::close(master);
+    ::close(terminal);
+    QVERIFY(after.c_lflag & ECHO);
 }
 
 void TestCli::sheetWithoutDisplay()

@@ -146,6 +146,7 @@ void TestLegacySettings::load_data()
             { { "Rufweiterschaltung", {} }, { "MasterNummer1", {} }, { "MasterStatusByte", {} } }),
         { "redirect=0", "0.number1=", "0.status=0x00/0x5d" });
     row("1 MiB", padded(legacyFile(), 1024 * 1024), {});
+    row("UTF-8 byte-order mark", "\xef\xbb\xbf" + legacyFile(), {});
 
     unreadable("no known section", "[Other]\nRufnummer1=204\n");
     unreadable("empty file", QByteArray());

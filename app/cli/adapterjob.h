@@ -29,6 +29,8 @@ public:
 
     void setBackupEnabled(bool enabled) { m_transfer.setBackupEnabled(enabled); }
     void setVerifyEnabled(bool enabled) { m_transfer.setVerifyEnabled(enabled); }
+    // The file a write sends, named in its backup.
+    void setInputFile(const QString &fileName) { m_inputFile = fileName; }
 
     // Write sends configuration; a read ignores it. Errors are told on the
     // console; Done also when the verify after a write found differences.
@@ -63,6 +65,8 @@ private:
     std::optional<ExitCode> m_outcome;
     ExitCode m_backupFailure = ExitCode::Done;
     QString m_backupError;
+    QString m_backupPath; // the last backup saved, empty when that failed
+    QString m_inputFile;
     Configuration m_received;
     QList<ConfigurationDifference> m_differences;
 };

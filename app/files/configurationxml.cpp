@@ -91,7 +91,7 @@ void appendLeaf(
 
 } // namespace
 
-QByteArray ConfigurationXml::toXml(const Configuration &configuration)
+QByteArray ConfigurationXml::toXml(const Configuration &configuration, const QString &comment)
 {
     // Fields filled by an import may hold control characters that XML cannot
     // carry; written as they are, they would make the file unreadable.
@@ -100,6 +100,8 @@ QByteArray ConfigurationXml::toXml(const Configuration &configuration)
     QDomDocument document(RootName);
     QDomElement root = document.createElement(RootName);
     document.appendChild(root);
+    if (!comment.isEmpty())
+        root.appendChild(document.createComment(comment));
 
     QDomElement general = document.createElement(GeneralName);
     root.appendChild(general);
@@ -121,8 +123,8 @@ QByteArray ConfigurationXml::toXml(const Configuration &configuration)
     return document.toByteArray(1);
 }
 
-bool ConfigurationXml::save(
-    const QString &fileName, const Configuration &configuration, QString *errorString)
+bool ConfigurationXml::save(const QString &fileName, const Configuration &configuration,
+    QString *errorString, const QString &comment)
 {
     const auto fail = [errorString](const QString &reason) {
         if (errorString)
@@ -138,7 +140,7 @@ bool ConfigurationXml::save(
     // is never committed; buffered, the failure would only show in commit(),
     // which the toolkit does not check before renaming.
     QSaveFile file(fileName);
-    const QByteArray data = toXml(configuration);
+    const QByteArray data = toXml(configuration, comment);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(data) != data.size()
         || !file.commit())
         return fail(file.errorString());
@@ -202,4 +204,23 @@ std::optional<SettingsFileContents> ConfigurationXml::load(const QString &fileNa
     if (data.size() > SettingsFile::SizeLimit)
         return std::nullopt;
     return fromXml(data);
+}
+
+QString ConfigurationXml::comment(const QString &fileName)
+{
+    if (!SettingsFile::isReadable(fileName))
+        return QString();
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    QXmlStreamReader reader(&file);
+    int depth = 0;
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::StartElement && ++depth > 1)
+            break;
+        if (token == QXmlStreamReader::Comment && depth == 1)
+            return reader.text().toString();
+    }
+    return QString();
 }

@@ -166,6 +166,7 @@ private:
     Configuration savedConfiguration;
     QString fileName;
     QString backupError; // why the last backup could not be saved
+    QString backupPath; // the last backup saved, empty when that failed
 
     QString messageNoBusAddress;
     QString messageDuplicateBusAddress;

@@ -111,12 +111,12 @@ void MainWindow::showImportFailed()
 bool MainWindow::saveBackup(const Configuration &adapter)
 {
     QString error;
-    const QString path = BackupStore::save(adapter, &error);
-    if (path.isEmpty()) {
+    backupPath = BackupStore::save(adapter, { ui->comboPort->currentText(), fileName }, &error);
+    if (backupPath.isEmpty()) {
         backupError = error;
         return false;
     }
-    statusBar()->showMessage(tr("Sicherung gespeichert: %1").arg(path), StatusMessageMs);
+    statusBar()->showMessage(tr("Sicherung gespeichert: %1").arg(backupPath), StatusMessageMs);
     return true;
 }
 

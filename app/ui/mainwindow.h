@@ -143,6 +143,7 @@ private:
 
     // --- files unit ---
     void openConfiguration(const QString &caption, const QString &folder);
+    void loadConfiguration(const QString &fileName);
     bool saveBackup(const Configuration &adapter);
     bool confirmWithoutBackup(int why, const QString &what);
     void applyFile(const SettingsFileContents &contents, const QString &fileName);

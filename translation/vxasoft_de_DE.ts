@@ -123,6 +123,53 @@
     </message>
 </context>
 <context>
+    <name>BackupDialog</name>
+    <message>
+        <source>Sicherung wiederherstellen</source>
+        <translation>Sicherung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Es gibt noch keine Sicherung.</source>
+        <translation>Es gibt noch keine Sicherung.</translation>
+    </message>
+    <message>
+        <source>Vor jedem Schreiben und Zurücksetzen wird gesichert, was der VX-Adapter enthielt. Die neueste Sicherung steht oben:</source>
+        <translation>Vor jedem Schreiben und Zurücksetzen wird gesichert, was der VX-Adapter enthielt. Die neueste Sicherung steht oben:</translation>
+    </message>
+    <message>
+        <source>Gesichert am</source>
+        <translation>Gesichert am</translation>
+    </message>
+    <message>
+        <source>Schnittstelle</source>
+        <translation>Schnittstelle</translation>
+    </message>
+    <message>
+        <source>Datei auf dem Bildschirm</source>
+        <translation>Datei auf dem Bildschirm</translation>
+    </message>
+    <message>
+        <source>dd.MM.yyyy HH:mm:ss</source>
+        <translation>dd.MM.yyyy HH:mm:ss</translation>
+    </message>
+    <message>
+        <source>unbenannt</source>
+        <translation>unbenannt</translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <translation>&amp;Öffnen</translation>
+    </message>
+    <message>
+        <source>Andere Datei…</source>
+        <translation>Andere &amp;Datei…</translation>
+    </message>
+    <message>
+        <source>Vx-Configuration (*.tml)</source>
+        <translation>Vx-Configuration (*.tml)</translation>
+    </message>
+</context>
+<context>
     <name>CliTool</name>
     <message>
         <source>Keine serielle Schnittstelle gefunden.</source>
@@ -747,10 +794,6 @@ Die Datei ist unverändert.</translation>
     <message>
         <source>Gespeichert: %1</source>
         <translation>Gespeichert: %1</translation>
-    </message>
-    <message>
-        <source>Sicherung wiederherstellen</source>
-        <translation>Sicherung wiederherstellen</translation>
     </message>
     <message>
         <source>Geladen: %1</source>

@@ -123,6 +123,53 @@
     </message>
 </context>
 <context>
+    <name>BackupDialog</name>
+    <message>
+        <source>Sicherung wiederherstellen</source>
+        <translation>Restore backup</translation>
+    </message>
+    <message>
+        <source>Es gibt noch keine Sicherung.</source>
+        <translation>There is no backup yet.</translation>
+    </message>
+    <message>
+        <source>Vor jedem Schreiben und Zurücksetzen wird gesichert, was der VX-Adapter enthielt. Die neueste Sicherung steht oben:</source>
+        <translation>Before every write and every reset, what the VX-Adapter held is backed up. The newest backup is at the top:</translation>
+    </message>
+    <message>
+        <source>Gesichert am</source>
+        <translation>Backed up on</translation>
+    </message>
+    <message>
+        <source>Schnittstelle</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Datei auf dem Bildschirm</source>
+        <translation>File on screen</translation>
+    </message>
+    <message>
+        <source>dd.MM.yyyy HH:mm:ss</source>
+        <translation>yyyy-MM-dd HH:mm:ss</translation>
+    </message>
+    <message>
+        <source>unbenannt</source>
+        <translation>untitled</translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>Andere Datei…</source>
+        <translation>Other &amp;file…</translation>
+    </message>
+    <message>
+        <source>Vx-Configuration (*.tml)</source>
+        <translation>Vx-Configuration (*.tml)</translation>
+    </message>
+</context>
+<context>
     <name>CliTool</name>
     <message>
         <source>Keine serielle Schnittstelle gefunden.</source>
@@ -747,10 +794,6 @@ The file is unchanged.</translation>
     <message>
         <source>Gespeichert: %1</source>
         <translation>Saved: %1</translation>
-    </message>
-    <message>
-        <source>Sicherung wiederherstellen</source>
-        <translation>Restore backup</translation>
     </message>
     <message>
         <source>Geladen: %1</source>

@@ -203,11 +203,10 @@ void AdapterJob::showProgress(
 
 bool AdapterJob::saveBackup(const Configuration &adapter)
 {
-    const QString path = BackupStore::save(adapter, &m_backupError);
-    if (path.isEmpty())
+    m_backupPath = BackupStore::save(adapter, { m_port, m_inputFile }, &m_backupError);
+    if (m_backupPath.isEmpty())
         return false;
-    m_backupPath = path;
-    m_console.note(tr("Sicherung gespeichert: %1").arg(QDir::toNativeSeparators(path)));
+    m_console.note(tr("Sicherung gespeichert: %1").arg(QDir::toNativeSeparators(m_backupPath)));
     return true;
 }
 

@@ -30,6 +30,8 @@ public:
 
     void setBackupEnabled(bool enabled) { m_transfer.setBackupEnabled(enabled); }
     void setVerifyEnabled(bool enabled) { m_transfer.setVerifyEnabled(enabled); }
+    // The file a write sends, named in its backup.
+    void setInputFile(const QString &fileName) { m_inputFile = fileName; }
 
     // Write sends configuration; a read ignores it. Errors are told on the
     // console; Done also when the verify after a write found differences.
@@ -67,7 +69,8 @@ private:
     std::optional<ExitCode> m_outcome;
     ExitCode m_backupFailure = ExitCode::Done;
     QString m_backupError;
-    QString m_backupPath; // of this run's backup
+    QString m_backupPath; // the last backup saved, empty when that failed
+    QString m_inputFile;
     int m_signal = 0; // the first of the signals that stop the run
     bool m_verified = false;
     Configuration m_received;

@@ -118,6 +118,7 @@ ExitCode CliTool::write()
     AdapterJob job(m_console);
     job.setBackupEnabled(m_commandLine.isBackupEnabled());
     job.setVerifyEnabled(m_commandLine.isVerifyEnabled());
+    job.setInputFile(QFileInfo(m_commandLine.files().constFirst()).absoluteFilePath());
     const ExitCode code
         = job.run(AdapterJob::Write, m_commandLine.port(), *secret, file->configuration);
     if (code != ExitCode::Done)

@@ -91,7 +91,7 @@ void appendLeaf(
 
 } // namespace
 
-QByteArray ConfigurationXml::toXml(const Configuration &configuration)
+QByteArray ConfigurationXml::toXml(const Configuration &configuration, const QString &comment)
 {
     // Fields filled by an import may hold control characters that XML cannot
     // carry; written as they are, they would make the file unreadable.
@@ -100,6 +100,8 @@ QByteArray ConfigurationXml::toXml(const Configuration &configuration)
     QDomDocument document(RootName);
     QDomElement root = document.createElement(RootName);
     document.appendChild(root);
+    if (!comment.isEmpty())
+        root.appendChild(document.createComment(comment));
 
     QDomElement general = document.createElement(GeneralName);
     root.appendChild(general);
@@ -121,11 +123,11 @@ QByteArray ConfigurationXml::toXml(const Configuration &configuration)
     return document.toByteArray(1);
 }
 
-bool ConfigurationXml::save(
-    const QString &fileName, const Configuration &configuration, QString *errorString)
+bool ConfigurationXml::save(const QString &fileName, const Configuration &configuration,
+    QString *errorString, const QString &comment)
 {
     QSaveFile file(fileName);
-    return open(file, errorString) && save(file, configuration, errorString);
+    return open(file, errorString) && save(file, configuration, errorString, comment);
 }
 
 bool ConfigurationXml::open(QSaveFile &file, QString *errorString)
@@ -148,10 +150,10 @@ bool ConfigurationXml::open(QSaveFile &file, QString *errorString)
     return true;
 }
 
-bool ConfigurationXml::save(
-    QSaveFile &file, const Configuration &configuration, QString *errorString)
+bool ConfigurationXml::save(QSaveFile &file, const Configuration &configuration,
+    QString *errorString, const QString &comment)
 {
-    const QByteArray data = toXml(configuration);
+    const QByteArray data = toXml(configuration, comment);
     if (file.write(data) == data.size() && file.commit())
         return true;
     if (errorString)
@@ -216,4 +218,23 @@ std::optional<SettingsFileContents> ConfigurationXml::load(const QString &fileNa
     if (data.size() > SettingsFile::SizeLimit)
         return std::nullopt;
     return fromXml(data);
+}
+
+QString ConfigurationXml::comment(const QString &fileName)
+{
+    if (!SettingsFile::isReadable(fileName))
+        return QString();
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    QXmlStreamReader reader(&file);
+    int depth = 0;
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::StartElement && ++depth > 1)
+            break;
+        if (token == QXmlStreamReader::Comment && depth == 1)
+            return reader.text().toString();
+    }
+    return QString();
 }

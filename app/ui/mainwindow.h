@@ -148,6 +148,7 @@ private:
 
     // --- files unit ---
     void openConfiguration(const QString &caption, const QString &folder);
+    void loadConfiguration(const QString &fileName);
     bool saveBackup(const Configuration &adapter);
     bool confirmWithoutBackup(int why, const QString &what);
     void applyFile(const SettingsFileContents &contents, const QString &fileName);
@@ -171,7 +172,7 @@ private:
     Configuration savedConfiguration;
     QString fileName;
     QString backupError; // why the last backup could not be saved
-    QString backupPath; // of the last backup saved
+    QString backupPath; // the last backup saved, empty when that failed
     Configuration writing; // what the last write sent
 
     QString messageNoBusAddress;

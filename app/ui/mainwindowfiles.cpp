@@ -4,6 +4,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "backupdialog.h"
 #include "backupstore.h"
 #include "configurationxml.h"
 #include "legacysettings.h"
@@ -46,7 +47,11 @@ void MainWindow::serializeImportData()
 
 void MainWindow::restoreBackup()
 {
-    openConfiguration(tr("Sicherung wiederherstellen"), BackupStore::directory());
+    if (raiseRunningDialog(Run::None) || !maySetAside())
+        return;
+    BackupDialog dialog(BackupStore::list(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        loadConfiguration(dialog.fileName());
 }
 
 void MainWindow::openConfiguration(const QString &caption, const QString &folder)
@@ -55,8 +60,12 @@ void MainWindow::openConfiguration(const QString &caption, const QString &folder
         return;
     const QString name
         = QFileDialog::getOpenFileName(this, caption, folder, tr("Vx-Configuration (*.tml)"));
-    if (name.isEmpty())
-        return;
+    if (!name.isEmpty())
+        loadConfiguration(name);
+}
+
+void MainWindow::loadConfiguration(const QString &name)
+{
     // Read whole before anything changes, so a broken file leaves the screen as it was.
     const std::optional<SettingsFileContents> contents = ConfigurationXml::load(name);
     if (!contents) {
@@ -111,13 +120,12 @@ void MainWindow::showImportFailed()
 bool MainWindow::saveBackup(const Configuration &adapter)
 {
     QString error;
-    const QString path = BackupStore::save(adapter, &error);
-    if (path.isEmpty()) {
+    backupPath = BackupStore::save(adapter, { ui->comboPort->currentText(), fileName }, &error);
+    if (backupPath.isEmpty()) {
         backupError = error;
         return false;
     }
-    backupPath = path;
-    statusBar()->showMessage(tr("Sicherung gespeichert: %1").arg(path), StatusMessageMs);
+    statusBar()->showMessage(tr("Sicherung gespeichert: %1").arg(backupPath), StatusMessageMs);
     return true;
 }
 

@@ -2,6 +2,7 @@
 // puts on screen (in its order, with the call-time check), the messages, and
 // the question before unsaved changes are set aside.
 
+#include "backupstore.h"
 #include "mainwindow.h"
 #include "modalanswerer.h"
 #include "namedchild.h"
@@ -10,11 +11,13 @@
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 
 namespace {
 
@@ -26,16 +29,31 @@ struct Seen
 {
     QStringList dialogs; // "title|filter|folder"
     QStringList boxes; // "title: text"
+    QStringList backups; // "date|port|file" as listed
 };
 
 // Triggers the action; a file dialog gets name typed in (or is cancelled when
 // name is empty, or names no file to open), a question gets answer, anything
-// else OK.
+// else OK; the list of backups Enter, or without a name "Andere Datei…".
 Seen trigger(MainWindow &window, const char *action, const QString &name,
     QMessageBox::StandardButton answer = QMessageBox::Ok)
 {
     Seen seen;
     ModalAnswerer answerer(answer, [&](QWidget *modal) {
+        if (auto *list = modal->findChild<QTreeWidget *>(QStringLiteral("backupList"))) {
+            for (const QTreeWidgetItem *row : list->findItems({}, Qt::MatchContains))
+                seen.backups << row->text(0) + '|' + row->text(1) + '|' + row->text(2);
+            auto *dialog = static_cast<QDialog *>(modal);
+            QTimer::singleShot(0, dialog, [&name, dialog, list] {
+                if (name.isEmpty())
+                    dialog->findChild<QPushButton *>("otherFileButton")->click();
+                else
+                    QTest::keyClick(list, Qt::Key_Return);
+                if (dialog->isVisible())
+                    dialog->reject();
+            });
+            return;
+        }
         auto *dialog = qobject_cast<QFileDialog *>(modal);
         seen.dialogs << dialog->windowTitle() + QLatin1Char('|') + dialog->nameFilters().join(';')
                 + QLatin1Char('|') + dialog->directory().absolutePath();
@@ -67,6 +85,8 @@ class TestWindowFiles : public QObject
 private slots:
     void initTestCase()
     {
+        // A home of its own: test runs of other checkouts share ~/.qttest.
+        qputenv("HOME", folder.path().toLocal8Bit());
         QStandardPaths::setTestModeEnabled(true);
         QVERIFY(QDir::setCurrent(folder.path()));
     }
@@ -224,6 +244,27 @@ private slots:
         configuration.entries[9].busAddress = QStringLiteral("I24");
         QCOMPARE(window->configuration(), configuration);
         QVERIFY(!window->isWindowModified());
+    }
+
+    void restoreFromTheList()
+    {
+        // Two backups and one of an older version, a second apart each.
+        QVERIFY(QDir().mkpath(BackupStore::directory()));
+        QVERIFY(QFile::copy(qEnvironmentVariable("VX_TEST_DATA") + "/export.tml",
+            BackupStore::directory() + "/2026-06-01_11-59-58.tml"));
+        const QDateTime noon(QDate(2026, 6, 1), QTime(12, 0));
+        QString error;
+        BackupStore::save(Configuration(), { "ttyS0", QString() }, &error, noon.addSecs(-1));
+        Configuration adapter;
+        adapter.entries[2] = { "21", "", "B2", 0x20 };
+        BackupStore::save(adapter, { "ttyUSB0", folder.filePath("Süd.tml") }, &error, noon);
+
+        const Seen seen = trigger(*window, "actionSicherung_wiederherstellen", "newest");
+        QCOMPARE(seen.backups,
+            QStringList({ "01.06.2026 12:00:00|ttyUSB0|Süd.tml",
+                "01.06.2026 11:59:59|ttyS0|unbenannt", "01.06.2026 11:59:58|—|—" }));
+        QCOMPARE(window->configuration(), adapter);
+        QVERIFY(window->windowTitle().startsWith(QLatin1String("2026-06-01_12-00-00.tml[*]")));
     }
 
     void changesAskFirst_data()

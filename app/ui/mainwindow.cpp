@@ -6,6 +6,7 @@
 #include "loginsession.h"
 #include "resourcepaths.h"
 #include "serialhelper.h"
+#include "vxversion.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -17,8 +18,7 @@ namespace {
 
 QString versionSuffix()
 {
-    return QStringLiteral("  -  Version ") + QStringLiteral("3") + QLatin1Char('.')
-        + QStringLiteral("1") + QLatin1Char('.') + QStringLiteral("0");
+    return QStringLiteral("  -  Version ") + QLatin1String(VXCONFIG_VERSION);
 }
 
 const char listStyle[]
@@ -84,6 +84,10 @@ MainWindow::MainWindow(QWidget *parent)
         &MainWindow::restoreBackup);
     connect(ui->actionDrucken, &QAction::triggered, this, &MainWindow::printSheet);
     connect(ui->actionAls_PDF_exportieren, &QAction::triggered, this, &MainWindow::exportSheet);
+    connect(ui->actionHandbuch, &QAction::triggered, this, &MainWindow::showManual);
+    connect(ui->actionUeberVxconfig, &QAction::triggered, this, &MainWindow::showAbout);
+    // Files from a file manager (dragEnterEvent).
+    setAcceptDrops(true);
     connect(ui->spinMaxCall, &QSpinBox::valueChanged, this, &MainWindow::configurationEdited);
     connect(ui->spinRedirect, &QSpinBox::valueChanged, this, &MainWindow::configurationEdited);
     connect(ui->dialBox, &QCheckBox::toggled, this, &MainWindow::configurationEdited);
@@ -108,6 +112,7 @@ void MainWindow::setupKeyboard()
     ui->actionEinstellungen_importieren->setShortcut(QKeySequence::Open);
     ui->actionEinstellungen_exportieren->setShortcut(QKeySequence::Save);
     ui->actionDrucken->setShortcut(QKeySequence::Print);
+    ui->actionHandbuch->setShortcut(QKeySequence::HelpContents);
     // Not every platform names a key to quit; desktops on Linux use Ctrl+Q.
     QList<QKeySequence> quit = QKeySequence::keyBindings(QKeySequence::Quit);
     if (quit.isEmpty())

@@ -8,7 +8,7 @@ vx_packages=(
     qt6-base-dev qt6-serialport-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools
     qt6-l10n-tools qt6-translations-l10n libgl1-mesa-dev
     xvfb xauth poppler-utils
-    dpkg-dev file desktop-file-utils appstream
+    dpkg-dev file desktop-file-utils appstream libxml2-utils shared-mime-info man-db
 )
 if [ "${VX_FUZZ_DEPS:-0}" = 1 ]; then
     vx_packages+=(clang libclang-rt-14-dev)

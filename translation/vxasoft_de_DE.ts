@@ -980,6 +980,64 @@ Gefragt war: %2</translation>
         <source>So lassen</source>
         <translation>So lassen</translation>
     </message>
+    <message>
+        <source>Hilfe</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Handbuch</source>
+        <comment>menu</comment>
+        <translation>&amp;Handbuch</translation>
+    </message>
+    <message>
+        <source>Über vxconfig</source>
+        <comment>menu</comment>
+        <translation>Ü&amp;ber vxconfig</translation>
+    </message>
+    <message>
+        <source>Über vxconfig</source>
+        <translation>Über vxconfig</translation>
+    </message>
+    <message>
+        <source>Richtet einen VX-Adapter über die serielle Schnittstelle ein.</source>
+        <translation>Richtet einen VX-Adapter über die serielle Schnittstelle ein.</translation>
+    </message>
+    <message>
+        <source>Lizenz:</source>
+        <translation>Lizenz:</translation>
+    </message>
+    <message>
+        <source>GNU General Public License, Version 3 oder später (GPL-3.0-or-later), ohne jede Gewährleistung</source>
+        <translation>GNU General Public License, Version 3 oder später (GPL-3.0-or-later), ohne jede Gewährleistung</translation>
+    </message>
+    <message>
+        <source>Qt:</source>
+        <translation>Qt:</translation>
+    </message>
+    <message>
+        <source>Sicherungen:</source>
+        <translation>Sicherungen:</translation>
+    </message>
+    <message>
+        <source>Handbuch:</source>
+        <translation>Handbuch:</translation>
+    </message>
+    <message>
+        <source>nicht gefunden</source>
+        <translation>nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Handbuch</source>
+        <translation>Handbuch</translation>
+    </message>
+    <message>
+        <source>Das Handbuch wurde nicht gefunden, weder als %1 noch als %2.</source>
+        <translation>Das Handbuch wurde nicht gefunden, weder als %1 noch als %2.</translation>
+    </message>
+    <message>
+        <source>Für das Handbuch %1 ist kein Programm eingerichtet, das es öffnet.</source>
+        <translation>Für das Handbuch %1 ist kein Programm eingerichtet, das es öffnet.</translation>
+    </message>
 </context>
 <context>
     <name>MasterWidget</name>
@@ -1225,6 +1283,23 @@ Gefragt war: %2</translation>
     <message>
         <source>Seite %1 von %2</source>
         <translation>Seite %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Richtet einen VX-Adapter über die serielle Schnittstelle ein.</source>
+        <translation>Richtet einen VX-Adapter über die serielle Schnittstelle ein.</translation>
+    </message>
+    <message>
+        <source>Eine Konfiguration (.tml) zum Öffnen oder eine alte Einstellung (.cvx) zum Importieren.</source>
+        <translation>Eine Konfiguration (.tml) zum Öffnen oder eine alte Einstellung (.cvx) zum Importieren.</translation>
+    </message>
+    <message>
+        <source>vxconfig öffnet nur die erste Datei, %1.
+</source>
+        <translation>vxconfig öffnet nur die erste Datei, %1.
+</translation>
     </message>
 </context>
 </TS>

@@ -980,6 +980,64 @@ Asked for: %2</translation>
         <source>So lassen</source>
         <translation>Leave it</translation>
     </message>
+    <message>
+        <source>Hilfe</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Handbuch</source>
+        <comment>menu</comment>
+        <translation>&amp;Manual</translation>
+    </message>
+    <message>
+        <source>Über vxconfig</source>
+        <comment>menu</comment>
+        <translation>&amp;About vxconfig</translation>
+    </message>
+    <message>
+        <source>Über vxconfig</source>
+        <translation>About vxconfig</translation>
+    </message>
+    <message>
+        <source>Richtet einen VX-Adapter über die serielle Schnittstelle ein.</source>
+        <translation>Sets up a VX-Adapter over its serial port.</translation>
+    </message>
+    <message>
+        <source>Lizenz:</source>
+        <translation>Licence:</translation>
+    </message>
+    <message>
+        <source>GNU General Public License, Version 3 oder später (GPL-3.0-or-later), ohne jede Gewährleistung</source>
+        <translation>GNU General Public License, version 3 or later (GPL-3.0-or-later), without any warranty</translation>
+    </message>
+    <message>
+        <source>Qt:</source>
+        <translation>Qt:</translation>
+    </message>
+    <message>
+        <source>Sicherungen:</source>
+        <translation>Backups:</translation>
+    </message>
+    <message>
+        <source>Handbuch:</source>
+        <translation>Manual:</translation>
+    </message>
+    <message>
+        <source>nicht gefunden</source>
+        <translation>not found</translation>
+    </message>
+    <message>
+        <source>Handbuch</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Das Handbuch wurde nicht gefunden, weder als %1 noch als %2.</source>
+        <translation>The manual was found neither as %1 nor as %2.</translation>
+    </message>
+    <message>
+        <source>Für das Handbuch %1 ist kein Programm eingerichtet, das es öffnet.</source>
+        <translation>No program is set up to open the manual %1.</translation>
+    </message>
 </context>
 <context>
     <name>MasterWidget</name>
@@ -1225,6 +1283,23 @@ Asked for: %2</translation>
     <message>
         <source>Seite %1 von %2</source>
         <translation>Page %1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Richtet einen VX-Adapter über die serielle Schnittstelle ein.</source>
+        <translation>Sets up a VX-Adapter over its serial port.</translation>
+    </message>
+    <message>
+        <source>Eine Konfiguration (.tml) zum Öffnen oder eine alte Einstellung (.cvx) zum Importieren.</source>
+        <translation>A configuration (.tml) to open or old settings (.cvx) to import.</translation>
+    </message>
+    <message>
+        <source>vxconfig öffnet nur die erste Datei, %1.
+</source>
+        <translation>vxconfig opens only the first file, %1.
+</translation>
     </message>
 </context>
 </TS>

@@ -24,4 +24,9 @@ constexpr qint64 SizeLimit = 1024 * 1024;
 // Asked before opening: opening a pipe waits for a writer, and reading a
 // device may never end.
 bool isReadable(const QString &fileName);
+
+enum class Format { Xml, Legacy };
+// By the suffix, .tml or .cvx in any case; a name with another suffix by its
+// content: what starts with "<" is XML, anything else is taken for the older file.
+Format formatOf(const QString &fileName);
 } // namespace SettingsFile

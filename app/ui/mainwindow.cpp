@@ -7,6 +7,7 @@
 #include "resourcepaths.h"
 #include "safetransfer.h"
 #include "serialhelper.h"
+#include "vxversion.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -20,8 +21,7 @@ namespace {
 
 QString versionSuffix()
 {
-    return QStringLiteral("  -  Version ") + QStringLiteral("3") + QLatin1Char('.')
-        + QStringLiteral("1") + QLatin1Char('.') + QStringLiteral("0");
+    return QStringLiteral("  -  Version ") + QLatin1String(VXCONFIG_VERSION);
 }
 
 const char listStyle[]
@@ -87,6 +87,10 @@ MainWindow::MainWindow(QWidget *parent)
         &MainWindow::restoreBackup);
     connect(ui->actionDrucken, &QAction::triggered, this, &MainWindow::printSheet);
     connect(ui->actionAls_PDF_exportieren, &QAction::triggered, this, &MainWindow::exportSheet);
+    connect(ui->actionHandbuch, &QAction::triggered, this, &MainWindow::showManual);
+    connect(ui->actionUeberVxconfig, &QAction::triggered, this, &MainWindow::showAbout);
+    // Files from a file manager (dragEnterEvent).
+    setAcceptDrops(true);
     connect(ui->spinMaxCall, &QSpinBox::valueChanged, this, &MainWindow::configurationEdited);
     connect(ui->spinRedirect, &QSpinBox::valueChanged, this, &MainWindow::configurationEdited);
     connect(ui->dialBox, &QCheckBox::toggled, this, &MainWindow::configurationEdited);
@@ -111,6 +115,7 @@ void MainWindow::setupKeyboard()
     ui->actionEinstellungen_importieren->setShortcut(QKeySequence::Open);
     ui->actionEinstellungen_exportieren->setShortcut(QKeySequence::Save);
     ui->actionDrucken->setShortcut(QKeySequence::Print);
+    ui->actionHandbuch->setShortcut(QKeySequence::HelpContents);
     // Not every platform names a key to quit; desktops on Linux use Ctrl+Q.
     QList<QKeySequence> quit = QKeySequence::keyBindings(QKeySequence::Quit);
     if (quit.isEmpty())

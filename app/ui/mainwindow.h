@@ -1,6 +1,7 @@
 #pragma once
 
 #include "configuration.h"
+#include "settingsfile.h"
 
 #include <QMainWindow>
 #include <QMap>
@@ -18,7 +19,6 @@ class QActionGroup;
 class SafeTransfer;
 class SerialHelper;
 struct InputProblem;
-struct SettingsFileContents;
 
 namespace Ui {
 class MainWindow;
@@ -30,7 +30,8 @@ class MainWindow;
 // (construction, language, call-time rule, title), mainwindowlogin.cpp (port,
 // login, master password), mainwindowroster.cpp (the ten entries),
 // mainwindowtransfer.cpp (read, write, reset, input check) and
-// mainwindowfiles.cpp (settings files, backups, the site sheet).
+// mainwindowfiles.cpp (settings files, backups, the site sheet) and
+// mainwindowhelp.cpp (the Help menu).
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -54,6 +55,12 @@ public:
     void setConfiguration(const Configuration &configuration);
 
     bool isLoggedIn() const;
+
+    // A file named on the command line or dropped on the window: a
+    // configuration file to open or an older settings file to import (by
+    // suffix, else by content), after the question about unsaved changes.
+    // True when it is on screen.
+    bool openPath(const QString &path);
 
 public slots:
     void openSelectedPort();
@@ -87,6 +94,8 @@ public slots:
 protected:
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     // How long a confirmation stays in the status bar.
@@ -148,12 +157,17 @@ private:
 
     // --- files unit ---
     void openConfiguration(const QString &caption, const QString &folder);
-    void loadConfiguration(const QString &fileName);
+    // Reads the whole file, then puts it on screen; says why when it cannot.
+    bool loadConfiguration(
+        const QString &fileName, SettingsFile::Format format = SettingsFile::Format::Xml);
     bool saveBackup(const Configuration &adapter);
     bool confirmWithoutBackup(int why, const QString &what);
-    void applyFile(const SettingsFileContents &contents, const QString &fileName);
     bool saveTo(const QString &fileName);
     void showImportFailed();
+
+    // --- help unit ---
+    void showAbout();
+    void showManual();
 
     std::unique_ptr<Ui::MainWindow> ui;
     QMap<int, AttendeeWidget *> attendees;

@@ -12,10 +12,27 @@
 #include "sitesheet.h"
 
 #include <QDir>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QStatusBar>
+
+namespace {
+
+// The one local file of a drag that the window can open, else empty.
+QString droppedFile(const QMimeData *data)
+{
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return QString();
+    const QString name = urls.first().toLocalFile();
+    const QString suffix = QFileInfo(name).suffix().toLower();
+    return suffix == QLatin1String("tml") || suffix == QLatin1String("cvx") ? name : QString();
+}
+
+} // namespace
 
 void MainWindow::serializeExportData()
 {
@@ -64,52 +81,74 @@ void MainWindow::openConfiguration(const QString &caption, const QString &folder
         loadConfiguration(name);
 }
 
-void MainWindow::loadConfiguration(const QString &name)
-{
-    // Read whole before anything changes, so a broken file leaves the screen as it was.
-    const std::optional<SettingsFileContents> contents = ConfigurationXml::load(name);
-    if (!contents) {
-        showImportFailed();
-        return;
-    }
-    applyFile(*contents, name);
-}
-
 void MainWindow::serializeImportOldData()
 {
     if (raiseRunningDialog(Run::None) || !maySetAside())
         return;
     const QString name = QFileDialog::getOpenFileName(this, tr("Alte Einstellungen importieren"),
         QDir::currentPath(), tr("VXA 2.0 Einstellung (*.cvx)"));
-    if (name.isEmpty())
-        return;
-    const std::optional<SettingsFileContents> contents = LegacySettings::load(name);
-    if (!contents) {
-        showImportFailed();
-        return;
-    }
-    // The older file is no file to save into: the screen is an unsaved one.
-    applyFile(*contents, QString());
-    savedConfiguration = Configuration();
-    configurationEdited();
+    if (!name.isEmpty())
+        loadConfiguration(name, SettingsFile::Format::Legacy);
 }
 
-void MainWindow::applyFile(const SettingsFileContents &contents, const QString &name)
+bool MainWindow::openPath(const QString &path)
 {
+    if (raiseRunningDialog(Run::None) || !maySetAside())
+        return false;
+    const QString name = QFileInfo(path).absoluteFilePath();
+    return loadConfiguration(name, SettingsFile::formatOf(name));
+}
+
+bool MainWindow::loadConfiguration(const QString &name, SettingsFile::Format format)
+{
+    const bool older = format == SettingsFile::Format::Legacy;
+    // Read whole before anything changes, so a broken file leaves the screen as it was.
+    const std::optional<SettingsFileContents> contents
+        = older ? LegacySettings::load(name) : ConfigurationXml::load(name);
+    if (!contents) {
+        showImportFailed();
+        return false;
+    }
     // In the file's order: a later value wins, and each time set runs the
     // call-time check against the other time as it stands at that moment.
-    for (const ConfigurationChange &change : contents.changes)
+    for (const ConfigurationChange &change : contents->changes)
         applyChange(change);
-    markSaved(name);
+    if (older) {
+        // The older file is no file to save into: the screen is an unsaved one.
+        markSaved(QString());
+        savedConfiguration = Configuration();
+        configurationEdited();
+    } else {
+        markSaved(name);
+    }
     statusBar()->showMessage(
         tr("Geladen: %1").arg(QDir::toNativeSeparators(QFileInfo(name).fileName())),
         StatusMessageMs);
-    if (!contents.problems.isEmpty())
+    if (!contents->problems.isEmpty())
         QMessageBox::warning(this, tr("Importieren"),
             tr("Diese Werte der Datei kann der VX-Adapter nicht übernehmen. Sie stehen "
                "unverändert auf dem Bildschirm; korrigieren Sie sie vor dem Schreiben:")
                 + QLatin1String("\n\n")
-                + valueProblemLines(contents.problems).join(QLatin1Char('\n')));
+                + valueProblemLines(contents->problems).join(QLatin1Char('\n')));
+    return true;
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    const QString name = droppedFile(event->mimeData());
+    if (name.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Not inside the drop: the file manager waits for it to end, and the
+    // question about unsaved changes may come first.
+    QMetaObject::invokeMethod(
+        this, [this, name] { openPath(name); }, Qt::QueuedConnection);
 }
 
 void MainWindow::showImportFailed()

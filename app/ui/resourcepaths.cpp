@@ -41,6 +41,22 @@ QString translationDirectory()
     return dataDirectory() + QLatin1Char('/') + QLatin1String(TranslationFolder);
 }
 
+QStringList manualLocations()
+{
+    const QString data = dataDirectory();
+    return { data + QLatin1String("/README.md"),
+        QDir::cleanPath(data + QLatin1String("/../doc/vxconfig/README.md")) };
+}
+
+QString manualFile()
+{
+    for (const QString &candidate : manualLocations()) {
+        if (QFileInfo::exists(candidate))
+            return candidate;
+    }
+    return QString();
+}
+
 void registerImages()
 {
     const QString folder = dataDirectory() + QLatin1Char('/') + QLatin1String(ImagesFolder);

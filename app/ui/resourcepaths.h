@@ -2,6 +2,7 @@
 
 #include <QLoggingCategory>
 #include <QString>
+#include <QStringList>
 
 // Where images and catalogues were looked for and what was found there, for
 // QT_LOGGING_RULES="vxconfig.resources.debug=true".
@@ -14,6 +15,11 @@ Q_DECLARE_LOGGING_CATEGORY(lcResources)
 namespace ResourcePaths {
 QString dataDirectory();
 QString translationDirectory();
+// Where the manual (README.md) may be, in this order: beside images/ and
+// translation/ (the build), or in share/doc/vxconfig (an installed program).
+QStringList manualLocations();
+// The first of them that exists, else empty.
+QString manualFile();
 // Lets forms and code name icons "images:send.png"; call before the first
 // icon is loaded.
 void registerImages();

@@ -1,6 +1,7 @@
-// The main window as a user meets it: the call-time rule, the title, language
-// switching with the real catalogues, the roster's defaults and accessors.
+// The main window as a user meets it: the call-time rule, the title, languages
+// with the real catalogues, the roster, the Help menu, --help and --version.
 
+#include "backupstore.h"
 #include "entrypanel.h"
 #include "languageapplication.h"
 #include "mainwindow.h"
@@ -8,13 +9,16 @@
 #include "namedchild.h"
 #include "portcombobox.h"
 #include "ptypeer.h"
+#include "vxversion.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSpinBox>
@@ -39,9 +43,80 @@ class TestMainWindow : public QObject
 
     // A pseudo-terminal as the adapter's port keeps the port warning away.
     PtyPeer port;
+    QStringList opened; // by the desktop
+
+public slots:
+    void openUrl(const QUrl &url) { opened << url.toLocalFile(); }
 
 private slots:
-    void initTestCase() { qputenv("VXCONFIG_PORTS", port.portName().toLocal8Bit()); }
+    void initTestCase()
+    {
+        qputenv("VXCONFIG_PORTS", port.portName().toLocal8Bit());
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl");
+    }
+
+    void helpMenu_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QStringList>("box"); // its title, then texts it shows
+        QTest::addColumn<QStringList>("opened");
+
+        const QString readme = QDir::current().filePath(QStringLiteral("README.md")); // the build's
+        QTest::newRow("about") << "actionUeberVxconfig"
+                               << QStringList { "Über vxconfig", "Software " VXCONFIG_VERSION,
+                                      "GPL-3.0-or-later", QString::fromLatin1(qVersion()),
+                                      BackupStore::directory(), readme }
+                               << QStringList();
+        QTest::newRow("manual") << "actionHandbuch" << QStringList() << QStringList(readme);
+    }
+
+    void helpMenu()
+    {
+        QFETCH(QString, action);
+        QFETCH(QStringList, box);
+        QFETCH(QStringList, opened);
+
+        this->opened.clear();
+        MainWindow window;
+        ModalAnswerer answerer;
+        child<QAction>(window, action.toLatin1())->trigger();
+        QCOMPARE(this->opened, opened);
+        QStringList shown = answerer.titles();
+        for (const QString &text : box.mid(1))
+            shown << (answerer.seen.value(0).text.contains(text) ? text : "missing");
+        QCOMPARE(shown, box);
+    }
+
+    // No window can open: any application object for one aborts on this platform.
+    void helpAndVersionWithoutWindow_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("output");
+
+        QTest::newRow("version") << QStringList { "--version", "a.tml" }
+                                 << QStringList { "vxconfig " VXCONFIG_VERSION "\n" };
+        // In German, the toolkit's texts too.
+        QTest::newRow("help") << QStringList { "a.tml", "-h" }
+                              << QStringList { "Richtet einen VX-Adapter", "[file]",
+                                     "Zeigt Versionsinformation an." };
+    }
+
+    void helpAndVersionWithoutWindow()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, output);
+
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("no-such-platform"));
+        process.setProcessEnvironment(environment);
+        process.start(QDir::current().absoluteFilePath(QStringLiteral("vxconfig")), arguments);
+        QVERIFY(process.waitForFinished() && process.exitStatus() == QProcess::NormalExit
+            && process.exitCode() == 0);
+        const QString printed = QString::fromUtf8(process.readAllStandardOutput());
+        for (const QString &text : output)
+            QVERIFY2(printed.contains(text), qPrintable(printed));
+    }
 
     void callTimeRule_data()
     {
@@ -187,9 +262,12 @@ private slots:
                 QStringLiteral("Datei"));
             QCOMPARE(child<QLabel>(window, "loginLabel")->text(), QStringLiteral("Ausgeloggt"));
             QCOMPARE(window.windowTitle(), germanTitle);
+            // Nor is the manual there, which the program says.
+            child<QAction>(window, "actionHandbuch")->trigger();
         }
         qputenv("VXCONFIG_DATA_DIR", previous);
-        QVERIFY2(answerer.seen.isEmpty(), qPrintable(answerer.titles().join(QLatin1Char(','))));
+        QCOMPARE(answerer.titles(), QStringList { QStringLiteral("Handbuch") });
+        QVERIFY(answerer.seen[0].text.contains(empty.filePath(QStringLiteral("README.md"))));
     }
 
     void statusByteRoundTrip_data()

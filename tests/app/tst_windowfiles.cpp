@@ -1,6 +1,6 @@
-// The settings files through the window's menu: the file dialogs, what a file
-// puts on screen (in its order, with the call-time check), the messages, and
-// the question before unsaved changes are set aside.
+// The settings files through the menu, the command line and drops: the file
+// dialogs, what a file puts on screen (in its order, with the call-time check),
+// the messages, and the question before unsaved changes are set aside.
 
 #include "backupstore.h"
 #include "mainwindow.h"
@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QMimeData>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -32,9 +33,10 @@ struct Seen
     QStringList backups; // "date|port|file" as listed
 };
 
-// Triggers the action; a file dialog gets name typed in (or is cancelled when
-// name is empty, or names no file to open), a question gets answer, anything
-// else OK; the list of backups Enter, or without a name "Andere Datei…".
+// Triggers the action (openPath: opens name as the command line and a drop
+// do); a file dialog gets name typed in (or is cancelled when name is empty,
+// or names no file to open), a question gets answer, anything else OK; the
+// list of backups Enter, or without a name "Andere Datei…".
 Seen trigger(MainWindow &window, const char *action, const QString &name,
     QMessageBox::StandardButton answer = QMessageBox::Ok)
 {
@@ -68,7 +70,10 @@ Seen trigger(MainWindow &window, const char *action, const QString &name,
         QTest::keyClicks(edit, name);
         QTest::keyClick(edit, Qt::Key_Return);
     });
-    child<QAction>(window, action)->trigger();
+    if (qstrcmp(action, "openPath") == 0)
+        window.openPath(name);
+    else
+        child<QAction>(window, action)->trigger();
     for (const ModalAnswerer::Seen &box : std::as_const(answerer.seen)) {
         if (box.className == QLatin1String("QMessageBox"))
             seen.boxes << box.title + QLatin1String(": ") + box.text;
@@ -161,9 +166,10 @@ private slots:
         xml.maxCallTime = 42; // 0x14 is not above 40 on screen: raised to 42 first
         xml.callRedirectTime = 10;
         xml.entries[1] = { "12a4", "", "12A", 0x01 };
+        // By name, as from the command line or a drop: XML by its content.
         QTest::newRow("xml")
-            << "actionEinstellungen_importieren"
-            << "a.tml"
+            << "openPath"
+            << "a"
             << QByteArray("<Vx-Configuration><General><MaxCallTime>14</MaxCallTime>"
                           "<CallRedirectTime>a</CallRedirectTime></General><Attendee1>"
                           "<CallNumber1>12a4</CallNumber1><BusAddress>12A</BusAddress>"
@@ -184,11 +190,15 @@ private slots:
         legacy.entries[2] = { "205", "206", "B3", 0x24 }; // extended functions kept
         QFile example(qEnvironmentVariable("VX_TEST_DATA") + QLatin1String("/example.cvx"));
         example.open(QIODevice::ReadOnly);
+        const QByteArray older = example.readAll();
         QTest::newRow("older file") << "actionAlteEinstellungen_importieren"
-                                    << "b.cvx" << example.readAll() << QStringList() << legacy;
+                                    << "b.cvx" << older << QStringList() << legacy;
 
-        QTest::newRow("not XML") << "actionEinstellungen_importieren"
-                                 << "c.tml" << QByteArray("<Vx-Configuration>")
+        QTest::newRow("older file by content") << "openPath"
+                                               << "b" << older << QStringList() << legacy;
+        // A .tml is XML whatever it holds.
+        QTest::newRow("not XML") << "openPath"
+                                 << "c.tml" << QByteArray("[Master]")
                                  << QStringList { "Importieren: " + importFailed } << screen;
     }
 
@@ -265,6 +275,39 @@ private slots:
                 "01.06.2026 11:59:59|ttyS0|unbenannt", "01.06.2026 11:59:58|—|—" }));
         QCOMPARE(window->configuration(), adapter);
         QVERIFY(window->windowTitle().startsWith(QLatin1String("2026-06-01_12-00-00.tml[*]")));
+    }
+
+    void dropFile_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("answer"); // to the question about the changes on screen
+        QTest::addColumn<bool>("opened");
+
+        QTest::newRow("discard") << "export.tml" << int(QMessageBox::Discard) << true;
+        QTest::newRow("cancel") << "export.tml" << int(QMessageBox::Cancel) << false;
+        QTest::newRow("no settings file") << "export.pdf" << int(QMessageBox::Discard) << false;
+    }
+
+    void dropFile()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, answer);
+        QFETCH(bool, opened);
+
+        window->setCallNumber(5, QStringLiteral("4711"), 2);
+        QMimeData data;
+        data.setUrls({ QUrl::fromLocalFile(qEnvironmentVariable("VX_TEST_DATA") + '/' + name) });
+        QDragEnterEvent enter({ 9, 9 }, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window, &enter);
+        ModalAnswerer answerer { QMessageBox::StandardButton(answer) };
+        QDropEvent drop({ 9, 9 }, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window, &drop);
+        const bool takes = name.endsWith(QLatin1String(".tml"));
+        QCOMPARE(QList<bool>({ enter.isAccepted(), drop.isAccepted() }), QList<bool>(2, takes));
+        // The question comes once the drop has ended.
+        QTRY_COMPARE(answerer.titles().value(0),
+            takes ? QStringLiteral("Ungesicherte Änderungen") : QString());
+        QTRY_COMPARE(window->callNumber(0, 1), opened ? QStringLiteral("201") : QString());
     }
 
     void changesAskFirst_data()

@@ -38,6 +38,13 @@ AttendeeWidget::AttendeeWidget(int attendee, QListWidgetItem *item, QWidget *par
     m_ui->attendeeLabel->setStyleSheet(
         QStringLiteral("font-weight: bold;font-size: 16px;color: black;"));
 
+    // The list's rows are as tall as their panels' minimum; at that, the
+    // switches are still large enough to read and to hit.
+    m_ui->addressLabel->setMinimumSize(m_ui->addressLabel->sizeHint());
+    // Beside them, the field still shows a whole address.
+    const QFontMetrics metrics(m_ui->addressEdit->font());
+    m_ui->addressEdit->setMinimumWidth(m_ui->addressEdit->minimumSizeHint().width()
+        - metrics.maxWidth() + metrics.horizontalAdvance(QStringLiteral("H27")));
     m_ui->summaryLabel->setContentsMargins(SummaryIndent, 0, 0, 0);
     m_unfoldedFocus = m_ui->featureBox->focusPolicy();
     ToggleFeatures(false);

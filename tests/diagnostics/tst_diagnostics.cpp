@@ -10,14 +10,40 @@
 #include <QTextLayout>
 #include <QTranslator>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
-// "0+10 blue, 10+4 red" for each line, be it a block or one of several in a
-// block. Anything but the pane's bold solid colours reads "?".
-QStringList lineSpans(const QTextDocument &document)
+// Red, green or blue, whatever the shade; "?" for anything else.
+QString hueName(const QColor &colour)
 {
-    const QHash<QRgb, QString> names { { QColor(Qt::darkRed).rgb(), "red" },
-        { QColor(Qt::darkBlue).rgb(), "blue" }, { QColor(Qt::darkGreen).rgb(), "green" } };
+    const int hue = colour.hsvHue();
+    for (const auto &[at, name] : { std::pair(0, "red"), { 120, "green" }, { 240, "blue" } }) {
+        if (qAbs(hue - at) <= 10 && colour.hslSaturation() > 200)
+            return name;
+    }
+    return "?";
+}
+
+// As WCAG computes it from the relative luminance.
+double contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto linear = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const auto [darker, lighter] = std::minmax({ luminance(a), luminance(b) });
+    return (lighter + 0.05) / (darker + 0.05);
+}
+
+// "0+10 blue, 10+4 red" for each line, be it a block or one of several in a
+// block. Anything but the pane's bold solid colours reads "?", and so does a
+// colour with less contrast than 4.5 to base.
+QStringList lineSpans(const QTextDocument &document, const QColor &base = Qt::white)
+{
     QStringList lines;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         int start = 0;
@@ -34,7 +60,9 @@ QStringList lineSpans(const QTextDocument &document)
                     spans << QStringLiteral("%1+%2 %3")
                                  .arg(from - start)
                                  .arg(to - from)
-                                 .arg(pane ? names.value(f.foreground().color().rgb(), "?") : "?");
+                                 .arg(pane && contrast(f.foreground().color(), base) >= 4.5
+                                         ? hueName(f.foreground().color())
+                                         : "?");
             }
             lines << spans.join(QStringLiteral(", "));
             start = end + 1;
@@ -75,6 +103,8 @@ class TestDiagnostics : public QObject
 private slots:
     void colours_data();
     void colours();
+    void readableOnAnyBase_data();
+    void readableOnAnyBase();
     void clearContent_data();
     void clearContent();
     void matchesWholeHistory_data();
@@ -127,6 +157,31 @@ void TestDiagnostics::colours()
     QFETCH(QString, line);
     QFETCH(QString, spans);
     QCOMPARE(spansOf(line), spans);
+}
+
+void TestDiagnostics::readableOnAnyBase_data()
+{
+    QTest::addColumn<QColor>("base");
+    QTest::addColumn<QColor>("text");
+    QTest::newRow("light") << QColor(Qt::white) << QColor(Qt::black);
+    QTest::newRow("light grey") << QColor(0xe0, 0xe0, 0xe0) << QColor(Qt::black);
+    QTest::newRow("dark") << QColor(0x2d, 0x2d, 0x2d) << QColor(0xee, 0xee, 0xee);
+    QTest::newRow("black") << QColor(Qt::black) << QColor(Qt::white);
+}
+
+// The colours keep their meaning in any scheme, also for text shown before
+// the scheme changed.
+void TestDiagnostics::readableOnAnyBase()
+{
+    QFETCH(QColor, base);
+    QFETCH(QColor, text);
+
+    DiagnosticWidget pane;
+    pane.addContent("Ruf fuer Teilnehmer 12:Anruf\r\nTeilnehmer 3 hat abgehoben");
+    QPalette palette(text, base, base.lighter(), base.darker(), base, text, text, base, base);
+    pane.setPalette(palette);
+    QCOMPARE(lineSpans(*contentEdit(pane)->document(), base),
+        (QStringList { "0+23 blue, 23+5 red", "0+26 green" }));
 }
 
 void TestDiagnostics::clearContent_data()

@@ -40,7 +40,7 @@ fail() {
     exit 1
 }
 [ "$status" -eq 124 ] || fail "vxconfig ended by itself with status $status"
-images=$(ls "$here"/images/*.png | wc -l)
+images=$(ls "$here"/images/*.svg | wc -l)
 for line in "images in $share/vxconfig/images : $images" \
     "catalogue vxasoft_de_DE loaded from $share/vxconfig/translation" \
     "catalogue qt_de loaded from $share/vxconfig/translation"; do

@@ -37,6 +37,8 @@ AttendeeWidget::AttendeeWidget(int attendee, QListWidgetItem *item, QWidget *par
     showAttendeeNumber();
     m_ui->attendeeLabel->setStyleSheet(
         QStringLiteral("font-weight: bold;font-size: 16px;color: black;"));
+    showPhoneIcon(m_ui->label_4);
+    showPhoneIcon(m_ui->label_5);
 
     // The list's rows are as tall as their panels' minimum; at that, the
     // switches are still large enough to read and to hit.

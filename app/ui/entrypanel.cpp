@@ -1,6 +1,8 @@
 #include "entrypanel.h"
 
 #include <QCheckBox>
+#include <QIcon>
+#include <QLabel>
 #include <QLineEdit>
 
 namespace {
@@ -75,4 +77,10 @@ void EntryPanel::watch(QLineEdit *edit)
 void EntryPanel::watch(QCheckBox *box)
 {
     connect(box, &QCheckBox::toggled, this, &EntryPanel::edited);
+}
+
+void EntryPanel::showPhoneIcon(QLabel *label)
+{
+    label->setPixmap(QIcon(QStringLiteral("images:edit-phone.svg"))
+                         .pixmap(label->maximumSize(), label->devicePixelRatioF()));
 }

@@ -18,6 +18,8 @@ MasterWidget::MasterWidget(QWidget *parent)
     m_ui->numberEdit2->setValidator(new CallNumberValidator(22, this));
 
     m_ui->masterLabel->setStyleSheet(QStringLiteral("font-weight: bold;font-size: 16px;"));
+    showPhoneIcon(m_ui->label_2);
+    showPhoneIcon(m_ui->label_3);
 }
 
 MasterWidget::~MasterWidget() = default;

@@ -14,7 +14,7 @@ Q_DECLARE_LOGGING_CATEGORY(lcResources)
 namespace ResourcePaths {
 QString dataDirectory();
 QString translationDirectory();
-// Lets forms and code name icons "images:send.png"; call before the first
+// Lets forms and code name icons "images:send.svg"; call before the first
 // icon is loaded.
 void registerImages();
 } // namespace ResourcePaths

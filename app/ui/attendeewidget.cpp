@@ -35,8 +35,7 @@ AttendeeWidget::AttendeeWidget(int attendee, QListWidgetItem *item, QWidget *par
         new BusAddressValidator(BusAddressValidator::ProgramRules, this));
 
     showAttendeeNumber();
-    m_ui->attendeeLabel->setStyleSheet(
-        QStringLiteral("font-weight: bold;font-size: 16px;color: black;"));
+    m_ui->attendeeLabel->setStyleSheet(QStringLiteral("font-weight: bold;font-size: 16px;"));
     showPhoneIcon(m_ui->label_4);
     showPhoneIcon(m_ui->label_5);
 

@@ -3,6 +3,7 @@
 
 #include "busaddressvalidator.h"
 #include "callnumbervalidator.h"
+#include "configurationtext.h"
 #include "kelvoaddress.h"
 
 #include <QListWidgetItem>
@@ -34,7 +35,7 @@ AttendeeWidget::AttendeeWidget(int attendee, QListWidgetItem *item, QWidget *par
     m_ui->addressEdit->setValidator(
         new BusAddressValidator(BusAddressValidator::ProgramRules, this));
 
-    showAttendeeNumber();
+    showEntryNames();
     m_ui->attendeeLabel->setStyleSheet(QStringLiteral("font-weight: bold;font-size: 16px;"));
     showPhoneIcon(m_ui->label_4);
     showPhoneIcon(m_ui->label_5);
@@ -141,15 +142,18 @@ void AttendeeWidget::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
         m_ui->retranslateUi(this);
-        showAttendeeNumber();
+        showEntryNames();
         showOptionSummary();
     }
     QWidget::changeEvent(event);
 }
 
-void AttendeeWidget::showAttendeeNumber()
+void AttendeeWidget::showEntryNames()
 {
     m_ui->attendeeLabel->setText(tr("Teilnehmer %1").arg(m_attendeeNumber));
+    nameFields(m_attendeeNumber);
+    m_ui->addressLabel->setAccessibleName(
+        ConfigurationText::listedName(m_attendeeNumber, tr("DIP-Schalter")));
 }
 
 QList<QCheckBox *> AttendeeWidget::optionBoxes() const

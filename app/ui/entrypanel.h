@@ -49,6 +49,10 @@ protected:
     void setFields(const Fields &fields);
     void watch(QLineEdit *edit);
     void watch(QCheckBox *box);
+    // Names the labelled fields and the boxes for screen readers after the
+    // entry and the texts shown ("Teilnehmer 4, Rufnummer 2"); again after a
+    // language change.
+    void nameFields(int entry);
     // The phone beside a call number, sharp at the screen's scale.
     static void showPhoneIcon(QLabel *label);
 

@@ -4,8 +4,10 @@
 #include "attendeewidget.h"
 #include "callnumbervalidator.h"
 #include "kelvoaddresslabel.h"
+#include "masterwidget.h"
 #include "passworddialog.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -13,6 +15,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QTranslator>
+
+#include <memory>
 
 namespace {
 
@@ -142,12 +147,12 @@ private slots:
         QCOMPARE(row.switches()->getAddressName(), switches);
     }
 
-    void draggedSwitchesWriteAddress()
+    void switchesWriteAddress()
     {
         AttendeeRow row(3);
         KelvoAddressLabel *label = row.switches();
         const QSizeF cell = label->cellSize();
-        QVERIFY(cell.height() > 1);
+        QVERIFY(cell.height() >= 18); // three times what the row once gave
         const auto centre = [&](int column, int row) {
             return (label->contentRect().topLeft()
                 + QPointF((column + 0.5) * cell.width(), (row + 0.5) * cell.height()))
@@ -162,6 +167,76 @@ private slots:
         }
 
         QCOMPARE(row.addressEdit()->text(), QStringLiteral("A27"));
+
+        // The keys work the switch pressed last, one row a press.
+        QTest::keyClick(label, Qt::Key_Down);
+        QCOMPARE(row.addressEdit()->text(), QStringLiteral("A26"));
+        for (const Qt::Key key : { Qt::Key_Right, Qt::Key_Right, Qt::Key_Down })
+            QTest::keyClick(label, key);
+        QCOMPARE(row.addressEdit()->text(), QStringLiteral("C26"));
+    }
+
+    void accessibleNames_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption"); // the label a reader names it by, if any
+        const auto row = [](const char *language, int entry, const char *field, const char *name,
+                             const char *caption) {
+            QTest::addRow("%s %d %s", language, entry, field)
+                << QString(language) << entry << QString(field) << QString(name)
+                << QString(caption);
+        };
+        row("de", 4, "numberEdit2", "Teilnehmer 4, Rufnummer 2", "Rufnummer 2");
+        row("en", 4, "numberEdit2", "Attendee 4, Call number 2", "Call number 2");
+        row("de", 0, "numberEdit1", "Master, Rufnummer 1", "Rufnummer 1");
+        row("en", 0, "callBox", "Master, Call forwarding", "");
+        row("en", 9, "addressEdit", "Attendee 9, Bus address", "Bus address");
+        row("en", 9, "addressLabel", "Attendee 9, DIP switches", "");
+        row("de", 1, "featureBox",
+            "Teilnehmer 1, Erweiterte Funktionen (Teilnehmer Passwort) Freischalten", "");
+    }
+
+    // What a screen reader reads for each field, after a switch of language.
+    void accessibleNames()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, entry);
+        QFETCH(QString, field);
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+
+        std::unique_ptr<QWidget> panel;
+        if (entry == 0)
+            panel = std::make_unique<MasterWidget>();
+        else
+            panel = std::make_unique<AttendeeWidget>(entry, nullptr);
+        QTranslator english;
+        QVERIFY(english.load(
+            "vxasoft_en_EN", qEnvironmentVariable("VXCONFIG_DATA_DIR") + "/translation"));
+        if (language == "en")
+            QCoreApplication::installTranslator(&english);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+
+        const auto nameOf = [](QWidget *w) {
+            return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+        };
+        auto *widget = panel->findChild<QWidget *>(field);
+        QCOMPARE(nameOf(widget), name);
+        const auto labels
+            = QAccessible::queryAccessibleInterface(widget)->relations(QAccessible::Label);
+        QCOMPARE(
+            labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name), caption);
+        // Every field and box of the panel names its entry.
+        const QString entryName = name.section(", ", 0, 0) + ", ";
+        for (QWidget *w : panel->findChildren<QWidget *>()) {
+            if (w->inherits("QLineEdit") || w->inherits("QCheckBox")
+                || w->inherits("KelvoAddressLabel"))
+                QVERIFY2(nameOf(w).startsWith(entryName), qPrintable(w->objectName()));
+        }
+        QCoreApplication::removeTranslator(&english);
     }
 
     void callNumberTyping_data()

@@ -151,29 +151,17 @@ private slots:
     {
         AttendeeRow row(3);
         KelvoAddressLabel *label = row.switches();
-        const QSizeF cell = label->cellSize();
-        QVERIFY(cell.height() >= 18); // three times what the row once gave
-        const auto centre = [&](int column, int row) {
-            return (label->contentRect().topLeft()
-                + QPointF((column + 0.5) * cell.width(), (row + 0.5) * cell.height()))
-                .toPoint();
-        };
+        QVERIFY(label->cellSize().height() >= 18); // three times what the row once gave
 
         // Each switch of the number to the middle row: 27, which cannot be typed.
-        for (int column = 0; column < 3; ++column) {
-            QTest::mousePress(label, Qt::LeftButton, {}, centre(column, 0));
-            QTest::mouseMove(label, centre(column, 1));
-            QTest::mouseRelease(label, Qt::LeftButton, {}, centre(column, 1));
-        }
-
-        QCOMPARE(row.addressEdit()->text(), QStringLiteral("A27"));
-
-        // The keys work the switch pressed last, one row a press.
-        QTest::keyClick(label, Qt::Key_Down);
-        QCOMPARE(row.addressEdit()->text(), QStringLiteral("A26"));
-        for (const Qt::Key key : { Qt::Key_Right, Qt::Key_Right, Qt::Key_Down })
+        for (const Qt::Key key :
+            { Qt::Key_Down, Qt::Key_Right, Qt::Key_Down, Qt::Key_Right, Qt::Key_Down })
             QTest::keyClick(label, key);
-        QCOMPARE(row.addressEdit()->text(), QStringLiteral("C26"));
+        QCOMPARE(row.addressEdit()->text(), QStringLiteral("A27"));
+        // A click chooses the switch the keys work.
+        QTest::mouseClick(label, Qt::LeftButton, {}, label->contentRect().topRight().toPoint());
+        QTest::keyClick(label, Qt::Key_Down);
+        QCOMPARE(row.addressEdit()->text(), QStringLiteral("C27"));
     }
 
     void accessibleNames_data()
@@ -183,20 +171,14 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption"); // the label a reader names it by, if any
-        const auto row = [](const char *language, int entry, const char *field, const char *name,
-                             const char *caption) {
-            QTest::addRow("%s %d %s", language, entry, field)
-                << QString(language) << entry << QString(field) << QString(name)
-                << QString(caption);
-        };
-        row("de", 4, "numberEdit2", "Teilnehmer 4, Rufnummer 2", "Rufnummer 2");
-        row("en", 4, "numberEdit2", "Attendee 4, Call number 2", "Call number 2");
-        row("de", 0, "numberEdit1", "Master, Rufnummer 1", "Rufnummer 1");
-        row("en", 0, "callBox", "Master, Call forwarding", "");
-        row("en", 9, "addressEdit", "Attendee 9, Bus address", "Bus address");
-        row("en", 9, "addressLabel", "Attendee 9, DIP switches", "");
-        row("de", 1, "featureBox",
-            "Teilnehmer 1, Erweiterte Funktionen (Teilnehmer Passwort) Freischalten", "");
+        // clang-format off
+        QTest::newRow("de 4 numberEdit2") << "de" << 4 << "numberEdit2" << "Teilnehmer 4, Rufnummer 2" << "Rufnummer 2";
+        QTest::newRow("de 0 numberEdit1") << "de" << 0 << "numberEdit1" << "Master, Rufnummer 1" << "Rufnummer 1";
+        QTest::newRow("en 0 callBox") << "en" << 0 << "callBox" << "Master, Call forwarding" << "";
+        QTest::newRow("en 9 addressEdit") << "en" << 9 << "addressEdit" << "Attendee 9, Bus address" << "Bus address";
+        QTest::newRow("en 9 addressLabel") << "en" << 9 << "addressLabel" << "Attendee 9, DIP switches" << "";
+        QTest::newRow("de 1 featureBox") << "de" << 1 << "featureBox" << "Teilnehmer 1, Erweiterte Funktionen (Teilnehmer Passwort) Freischalten" << "";
+        // clang-format on
     }
 
     // What a screen reader reads for each field, after a switch of language.
@@ -208,11 +190,8 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, caption);
 
-        std::unique_ptr<QWidget> panel;
-        if (entry == 0)
-            panel = std::make_unique<MasterWidget>();
-        else
-            panel = std::make_unique<AttendeeWidget>(entry, nullptr);
+        const std::unique_ptr<QWidget> panel(entry == 0 ? static_cast<QWidget *>(new MasterWidget)
+                                                        : new AttendeeWidget(entry, nullptr));
         QTranslator english;
         QVERIFY(english.load(
             "vxasoft_en_EN", qEnvironmentVariable("VXCONFIG_DATA_DIR") + "/translation"));
@@ -236,7 +215,6 @@ private slots:
                 || w->inherits("KelvoAddressLabel"))
                 QVERIFY2(nameOf(w).startsWith(entryName), qPrintable(w->objectName()));
         }
-        QCoreApplication::removeTranslator(&english);
     }
 
     void callNumberTyping_data()

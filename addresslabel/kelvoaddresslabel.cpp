@@ -1,11 +1,15 @@
 #include "kelvoaddresslabel.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
 #include <QResizeEvent>
 #include <QStringList>
+#include <QtMath>
 
 #include <cmath>
 
@@ -17,6 +21,14 @@ constexpr int lastColumn = 4;
 constexpr int lastRow = 2;
 constexpr double lineWidth = 1.0;
 constexpr double leverMargin = 2.0;
+// The dashes between the switches, against the outline and the levers.
+constexpr double dashOpacity = 0.4;
+constexpr int focusFrameWidth = 2;
+// A lever of 3 pixels is still seen and hit.
+constexpr int smallestCell = 7;
+// Cells of well over a line of text: levers to see and hit at a glance.
+constexpr int hintCell = 21;
+constexpr double hintCellPerLine = 1.3;
 
 // Cell index under a coordinate, clamped before the conversion to int so that
 // no coordinate can overflow it.
@@ -25,11 +37,50 @@ int cellIndex(double offset, double cellExtent, int last)
     return int(qBound(0.0, std::floor(offset / cellExtent), double(last)));
 }
 
+// What a screen reader reads: the address as the value, the levers as the
+// description; a slider, as Up and Down move it.
+class AccessibleAddressLabel : public QAccessibleWidget
+{
+public:
+    explicit AccessibleAddressLabel(KelvoAddressLabel *label)
+        : QAccessibleWidget(label, QAccessible::Slider)
+    { }
+
+    QString text(QAccessible::Text type) const override
+    {
+        const auto *label = static_cast<const KelvoAddressLabel *>(widget());
+        switch (type) {
+        case QAccessible::Value:
+            return label->getAddressName();
+        case QAccessible::Description:
+            return label->accessibleDescription().isEmpty() ? label->switchesDescription()
+                                                            : label->accessibleDescription();
+        case QAccessible::Name:
+            return label->accessibleName().isEmpty() ? KelvoAddressLabel::tr("DIP-Schalter")
+                                                     : label->accessibleName();
+        default:
+            return QAccessibleWidget::text(type);
+        }
+    }
+};
+
+QAccessibleInterface *accessibleAddressLabel(const QString &className, QObject *object)
+{
+    auto *label = qobject_cast<KelvoAddressLabel *>(object);
+    return label && className == QLatin1String("KelvoAddressLabel")
+        ? new AccessibleAddressLabel(label)
+        : nullptr;
+}
+
 } // namespace
 
 KelvoAddressLabel::KelvoAddressLabel(QWidget *parent)
     : QWidget(parent)
 {
+    static const bool accessible = (QAccessible::installFactory(accessibleAddressLabel), true);
+    Q_UNUSED(accessible);
+    setFocusPolicy(Qt::StrongFocus);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     calculateContentRect(width(), height());
     setAddressName(QStringLiteral("A1"));
 }
@@ -44,8 +95,24 @@ QString KelvoAddressLabel::getAddressName() const
 void KelvoAddressLabel::setAddressName(const QString &name)
 {
     m_dippPosition = KelvoAddress(name).dippPosition();
-    updateToolTip();
-    update();
+    positionsChanged();
+}
+
+QString KelvoAddressLabel::switchesDescription() const
+{
+    //: "Schalter 2 gewählt. C12: Schalter 1 unten, 2 oben, ..."
+    return tr("Schalter %1 gewählt. %2").arg(m_currentSwitch + 1).arg(toolTip());
+}
+
+QSize KelvoAddressLabel::sizeHint() const
+{
+    const int cell = qMax(hintCell, qCeil(fontMetrics().height() * hintCellPerLine));
+    return QSize(int(columnCount) * cell, int(rowCount) * cell);
+}
+
+QSize KelvoAddressLabel::minimumSizeHint() const
+{
+    return QSize(int(columnCount) * smallestCell, int(rowCount) * smallestCell);
 }
 
 int KelvoAddressLabel::translatePosToDipp(int row)
@@ -71,11 +138,11 @@ QString KelvoAddressLabel::rowName(int row)
     return row >= 0 && row <= lastRow ? tr(names[row]) : QString();
 }
 
-void KelvoAddressLabel::paintSwitches(
-    QPainter &painter, const QRectF &target, const KelvoAddress::Positions &positions)
+void KelvoAddressLabel::paintSwitches(QPainter &painter, const QRectF &target,
+    const KelvoAddress::Positions &positions, const QColor &ink)
 {
     painter.save();
-    painter.setPen(QPen(Qt::black, lineWidth, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+    painter.setPen(QPen(ink, lineWidth, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
     painter.setBrush(QBrush(Qt::transparent, Qt::SolidPattern));
     painter.drawRect(QRectF(target.topLeft(), target.size() - QSizeF(lineWidth, lineWidth)));
 
@@ -83,7 +150,9 @@ void KelvoAddressLabel::paintSwitches(
     const QSizeF cell(target.width() / columnCount, target.height() / rowCount);
 
     // Whole units keep the dashes crisp on a screen.
-    painter.setPen(QPen(Qt::gray, lineWidth, Qt::DashLine, Qt::SquareCap, Qt::BevelJoin));
+    QColor dashes = ink;
+    dashes.setAlphaF(dashOpacity * ink.alphaF());
+    painter.setPen(QPen(dashes, lineWidth, Qt::DashLine, Qt::SquareCap, Qt::BevelJoin));
     for (int i = 1; i <= lastColumn; ++i) {
         const double x = std::floor(i * cell.width());
         painter.drawLine(QLineF(x, leverMargin, x, std::floor(target.height() - leverMargin)));
@@ -93,7 +162,7 @@ void KelvoAddressLabel::paintSwitches(
     const QSizeF lever = cell - QSizeF(2 * leverMargin, 2 * leverMargin);
     if (!lever.isEmpty()) {
         painter.setPen(Qt::NoPen);
-        painter.setBrush(QBrush(Qt::black, Qt::SolidPattern));
+        painter.setBrush(QBrush(ink, Qt::SolidPattern));
         for (int i = 0; i <= lastColumn; ++i) {
             const QPointF cellCorner(i * cell.width(), leverRow(positions[i]) * cell.height());
             painter.drawRect(QRectF(cellCorner + QPointF(leverMargin, leverMargin), lever));
@@ -115,10 +184,42 @@ void KelvoAddressLabel::calculateContentRect(double width, double height)
     m_cellSize = QSizeF(content.width() / columnCount, content.height() / rowCount);
 }
 
+void KelvoAddressLabel::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+        setCurrentSwitch(m_currentSwitch - 1);
+        break;
+    case Qt::Key_Right:
+        setCurrentSwitch(m_currentSwitch + 1);
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        // One row a press, and no further than the top or the bottom row.
+        const int step = event->key() == Qt::Key_Up ? -1 : 1;
+        const int row = qBound(0, leverRow(m_dippPosition[m_currentSwitch]) + step, lastRow);
+        const auto position = unsigned(translatePosToDipp(row));
+        if (position != m_dippPosition[m_currentSwitch]) {
+            m_dippPosition[m_currentSwitch] = position;
+            positionsChanged();
+            emit addressChanged();
+        }
+        break;
+    }
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
 void KelvoAddressLabel::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton) {
         m_pressPosition = event->position().toPoint();
+        if (m_cellSize.width() > 0.0)
+            setCurrentSwitch(columnAt(m_pressPosition.x()));
+    }
     event->accept();
 }
 
@@ -136,21 +237,28 @@ void KelvoAddressLabel::mouseMoveEvent(QMouseEvent *event)
     if (m_cellSize.width() <= 0.0 || m_cellSize.height() <= 0.0)
         return;
 
-    const int xOffset = int((width() - m_contentRect.width()) * 0.5);
     const int yOffset = int((height() - m_contentRect.height()) * 0.5);
     // The column comes from the press point: one drag works one switch.
-    const int column = cellIndex(m_pressPosition.x() - xOffset, m_cellSize.width(), lastColumn);
+    const int column = columnAt(m_pressPosition.x());
     const int row = cellIndex(event->position().y() - yOffset, m_cellSize.height(), lastRow);
     m_dippPosition[column] = unsigned(translatePosToDipp(row));
-    updateToolTip();
-    update();
+    positionsChanged();
 }
 
 void KelvoAddressLabel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::transparent);
-    paintSwitches(painter, m_contentRect, m_dippPosition);
+    paintSwitches(painter, m_contentRect, m_dippPosition, palette().color(foregroundRole()));
+    if (hasFocus()) {
+        // Around the chosen switch, so that the keyboard shows where it works.
+        const QRectF column(m_contentRect.left() + m_currentSwitch * m_cellSize.width(),
+            m_contentRect.top(), m_cellSize.width(), m_contentRect.height());
+        const double inset = focusFrameWidth * 0.5;
+        painter.setPen(QPen(palette().color(QPalette::Highlight), focusFrameWidth));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(column.adjusted(inset, inset, -inset, -inset));
+    }
 }
 
 void KelvoAddressLabel::resizeEvent(QResizeEvent *event)
@@ -163,6 +271,35 @@ void KelvoAddressLabel::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange)
         updateToolTip();
     QWidget::changeEvent(event);
+}
+
+int KelvoAddressLabel::columnAt(int x) const
+{
+    const int xOffset = int((width() - m_contentRect.width()) * 0.5);
+    return cellIndex(x - xOffset, m_cellSize.width(), lastColumn);
+}
+
+void KelvoAddressLabel::setCurrentSwitch(int index)
+{
+    index = qBound(0, index, lastColumn);
+    if (index == m_currentSwitch)
+        return;
+    m_currentSwitch = index;
+    update();
+    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+void KelvoAddressLabel::positionsChanged()
+{
+    updateToolTip();
+    update();
+    // AT-SPI passes on a value change only for numeric values; the
+    // description carries the address there.
+    QAccessibleValueChangeEvent valueEvent(this, getAddressName());
+    QAccessible::updateAccessibility(&valueEvent);
+    QAccessibleEvent descriptionEvent(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&descriptionEvent);
 }
 
 void KelvoAddressLabel::updateToolTip()

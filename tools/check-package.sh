@@ -79,7 +79,7 @@ VXCONFIG_PORTS=/dev/ptmx QT_QPA_PLATFORM=offscreen \
     QT_LOGGING_RULES="vxconfig.resources.debug=true" \
     timeout 5 "$root/usr/bin/vxconfig" >vxconfig.log 2>&1 || status=$?
 [ "$status" -eq 124 ] || fail "vxconfig ended by itself with status $status"
-images=$(ls "$here"/images/*.png | wc -l)
+images=$(ls "$here"/images/*.svg | wc -l)
 for line in "images in $share/vxconfig/images : $images" \
     "catalogue vxasoft_de_DE loaded from $share/vxconfig/translation" \
     "catalogue qt_de loaded from $share/vxconfig/translation"; do

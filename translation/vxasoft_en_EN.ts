@@ -121,6 +121,10 @@
         <source>Optionen: %1</source>
         <translation>Options: %1</translation>
     </message>
+    <message>
+        <source>DIP-Schalter</source>
+        <translation>DIP switches</translation>
+    </message>
 </context>
 <context>
     <name>BackupDialog</name>
@@ -482,6 +486,15 @@
         <source>%1: Schalter %2</source>
         <extracomment>&quot;C12: Schalter 1 unten, 2 oben, 3 Mitte, 4 oben, 5 Mitte&quot;</extracomment>
         <translation>%1: switches %2</translation>
+    </message>
+    <message>
+        <source>DIP-Schalter</source>
+        <translation>DIP switches</translation>
+    </message>
+    <message>
+        <source>Schalter %1 gewählt. %2</source>
+        <extracomment>&quot;Schalter 2 gewählt. C12: Schalter 1 unten, 2 oben, ...&quot;</extracomment>
+        <translation>Switch %1 selected. %2</translation>
     </message>
 </context>
 <context>

@@ -34,7 +34,8 @@ QString fieldName(ConfigurationField field)
         return translated(
             QT_TRANSLATE_NOOP("ConfigurationText", "Maximale Zeit der Rufsignalisierung"));
     case ConfigurationField::CallRedirectTime:
-        return translated(QT_TRANSLATE_NOOP("ConfigurationText", "Zeit bis zur Rufweiterschaltung"));
+        return translated(
+            QT_TRANSLATE_NOOP("ConfigurationText", "Zeit bis zur Rufweiterschaltung"));
     case ConfigurationField::CallNumber1:
         return translated(QT_TRANSLATE_NOOP("ConfigurationText", "Rufnummer 1"));
     case ConfigurationField::CallNumber2:
@@ -58,11 +59,13 @@ QString valueName(int entry, ConfigurationField field)
 
 QString listedName(int entry, ConfigurationField field)
 {
-    if (isTime(field))
-        return fieldName(field);
+    return isTime(field) ? fieldName(field) : listedName(entry, fieldName(field));
+}
+
+QString listedName(int entry, const QString &name)
+{
     //: "Teilnehmer 4, Rufnummer 2"
-    return translated(QT_TRANSLATE_NOOP("ConfigurationText", "%1, %2"))
-        .arg(entryName(entry), fieldName(field));
+    return translated(QT_TRANSLATE_NOOP("ConfigurationText", "%1, %2")).arg(entryName(entry), name);
 }
 
 QString quoted(const QString &value)

@@ -17,6 +17,8 @@ QString valueName(int entry, ConfigurationField field);
 // "Teilnehmer 4, Rufnummer 2", the head of a line in a list of values; a time
 // just by its name.
 QString listedName(int entry, ConfigurationField field);
+// "Teilnehmer 4, Rufweiterschaltung": an entry and anything it has, by name.
+QString listedName(int entry, const QString &name);
 // A value as a message quotes it; an empty one reads "(leer)".
 QString quoted(const QString &value);
 // A list for a message box: at most MaxListedLines, the rest summed up in one

@@ -3,6 +3,7 @@
 
 #include "busaddressvalidator.h"
 #include "callnumbervalidator.h"
+#include "configurationtext.h"
 #include "kelvoaddress.h"
 
 #include <QListWidgetItem>
@@ -34,10 +35,18 @@ AttendeeWidget::AttendeeWidget(int attendee, QListWidgetItem *item, QWidget *par
     m_ui->addressEdit->setValidator(
         new BusAddressValidator(BusAddressValidator::ProgramRules, this));
 
-    showAttendeeNumber();
-    m_ui->attendeeLabel->setStyleSheet(
-        QStringLiteral("font-weight: bold;font-size: 16px;color: black;"));
+    showEntryNames();
+    m_ui->attendeeLabel->setStyleSheet(QStringLiteral("font-weight: bold;font-size: 16px;"));
+    showPhoneIcon(m_ui->label_4);
+    showPhoneIcon(m_ui->label_5);
 
+    // The list's rows are as tall as their panels' minimum; at that, the
+    // switches are still large enough to read and to hit.
+    m_ui->addressLabel->setMinimumSize(m_ui->addressLabel->sizeHint());
+    // Beside them, the field still shows a whole address.
+    const QFontMetrics metrics(m_ui->addressEdit->font());
+    m_ui->addressEdit->setMinimumWidth(m_ui->addressEdit->minimumSizeHint().width()
+        - metrics.maxWidth() + metrics.horizontalAdvance(QStringLiteral("H27")));
     m_ui->summaryLabel->setContentsMargins(SummaryIndent, 0, 0, 0);
     m_unfoldedFocus = m_ui->featureBox->focusPolicy();
     ToggleFeatures(false);
@@ -133,15 +142,18 @@ void AttendeeWidget::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
         m_ui->retranslateUi(this);
-        showAttendeeNumber();
+        showEntryNames();
         showOptionSummary();
     }
     QWidget::changeEvent(event);
 }
 
-void AttendeeWidget::showAttendeeNumber()
+void AttendeeWidget::showEntryNames()
 {
     m_ui->attendeeLabel->setText(tr("Teilnehmer %1").arg(m_attendeeNumber));
+    nameFields(m_attendeeNumber);
+    m_ui->addressLabel->setAccessibleName(
+        ConfigurationText::listedName(m_attendeeNumber, tr("DIP-Schalter")));
 }
 
 QList<QCheckBox *> AttendeeWidget::optionBoxes() const

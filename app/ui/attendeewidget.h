@@ -43,7 +43,8 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void showAttendeeNumber();
+    // The title, and the fields' names for screen readers.
+    void showEntryNames();
     QList<QCheckBox *> optionBoxes() const;
     // While folded, a line that names the ticked options.
     void showOptionSummary();

@@ -1,15 +1,52 @@
 #include "diagnostichighlighter.h"
 
 #include <QFont>
+#include <QGuiApplication>
+#include <QPalette>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
-QTextCharFormat boldFormat(Qt::GlobalColor colour)
+// As WCAG asks of normal text.
+constexpr double minimumContrast = 4.5;
+constexpr float lightnessStep = 0.025f;
+
+// WCAG's relative luminance of an sRGB colour.
+double luminance(const QColor &colour)
 {
-    QTextCharFormat format;
-    format.setFontWeight(QFont::Bold);
-    format.setForeground(QBrush(colour));
-    return format;
+    const auto linear
+        = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    const QColor rgb = colour.toRgb();
+    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF())
+        + 0.0722 * linear(rgb.blueF());
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const auto [darker, lighter] = std::minmax({ luminance(a), luminance(b) });
+    return (lighter + 0.05) / (darker + 0.05);
+}
+
+// The colour's hue in a shade that reads on base: as it is on a light
+// background, mirrored in lightness on a dark one, then moved away from the
+// background until the contrast holds.
+QColor readableShade(const QColor &colour, const QColor &base)
+{
+    const bool darkBase = contrast(base, Qt::white) > contrast(base, Qt::black);
+    float hue, saturation, lightness;
+    colour.getHslF(&hue, &saturation, &lightness);
+    QColor shade = colour;
+    if (darkBase) {
+        lightness = 1.0f - lightness;
+        shade = QColor::fromHslF(hue, saturation, lightness);
+    }
+    while (contrast(shade, base) < minimumContrast && lightness > 0.0f && lightness < 1.0f) {
+        lightness = std::clamp(lightness + (darkBase ? lightnessStep : -lightnessStep), 0.0f, 1.0f);
+        shade = QColor::fromHslF(hue, saturation, lightness);
+    }
+    return shade;
 }
 
 // The adapter's texts were written against QRegExp: its '.' also takes line
@@ -26,17 +63,28 @@ QRegularExpression qRegExpLike(const QString &pattern)
 DiagnosticHighlighter::DiagnosticHighlighter(QTextDocument *parent)
     : QSyntaxHighlighter(parent)
 {
-    const QTextCharFormat valueFormat = boldFormat(Qt::darkRed);
-    const QTextCharFormat callFormat = boldFormat(Qt::darkBlue);
-    const QTextCharFormat reportFormat = boldFormat(Qt::darkGreen);
-
     rules = {
-        { qRegExpLike(QStringLiteral("(:).+\\z")), valueFormat },
-        { qRegExpLike(QStringLiteral("\\bHausruf .{1,2}:\\b")), callFormat },
-        { qRegExpLike(QStringLiteral("\\bRuf fuer Teilnehmer .{1,2}:\\b")), callFormat },
+        { qRegExpLike(QStringLiteral("(:).+\\z")), Qt::darkRed, {} },
+        { qRegExpLike(QStringLiteral("\\bHausruf .{1,2}:\\b")), Qt::darkBlue, {} },
+        { qRegExpLike(QStringLiteral("\\bRuf fuer Teilnehmer .{1,2}:\\b")), Qt::darkBlue, {} },
         // A hyphen after \w cannot open a range in PCRE2, so it stands last.
-        { qRegExpLike(QStringLiteral("^[\\s\\w!?-]+\\z")), reportFormat },
+        { qRegExpLike(QStringLiteral("^[\\s\\w!?-]+\\z")), Qt::darkGreen, {} },
     };
+    setBackground(QGuiApplication::palette().color(QPalette::Base));
+}
+
+void DiagnosticHighlighter::setBackground(const QColor &base)
+{
+    bool changed = false;
+    for (HighlightRule &rule : rules) {
+        const QColor shade = readableShade(rule.colour, base);
+        changed = changed || rule.format.foreground().color() != shade;
+        rule.format.setFontWeight(QFont::Bold);
+        rule.format.setForeground(shade);
+    }
+    // Colouring a long history again takes a while.
+    if (changed)
+        rehighlight();
 }
 
 // The diagnostic pane keeps several lines in one block, apart by line

@@ -30,6 +30,7 @@ DiagnosticWidget::DiagnosticWidget(QWidget *parent)
     edit->setMinimumHeight(MinimumShownLines * edit->fontMetrics().lineSpacing()
         + 2 * (edit->frameWidth() + qCeil(edit->document()->documentMargin())));
     m_highlighter = new DiagnosticHighlighter(m_ui->contentEdit->document());
+    m_highlighter->setBackground(palette().color(QPalette::Base));
     connect(m_ui->buttonClear, &QPushButton::clicked, this, &DiagnosticWidget::clearContent);
 }
 
@@ -110,8 +111,12 @@ void DiagnosticWidget::clearContent()
 
 void DiagnosticWidget::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         m_ui->retranslateUi(this);
-    else
-        QWidget::changeEvent(event);
+        return;
+    }
+    // The text view takes the pane's palette, but only after this event.
+    if (event->type() == QEvent::PaletteChange)
+        m_highlighter->setBackground(palette().color(QPalette::Base));
+    QWidget::changeEvent(event);
 }

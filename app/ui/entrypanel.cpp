@@ -1,6 +1,10 @@
 #include "entrypanel.h"
 
+#include "configurationtext.h"
+
 #include <QCheckBox>
+#include <QIcon>
+#include <QLabel>
 #include <QLineEdit>
 
 namespace {
@@ -75,4 +79,22 @@ void EntryPanel::watch(QLineEdit *edit)
 void EntryPanel::watch(QCheckBox *box)
 {
     connect(box, &QCheckBox::toggled, this, &EntryPanel::edited);
+}
+
+void EntryPanel::nameFields(int entry)
+{
+    for (const QLabel *caption : findChildren<QLabel *>()) {
+        if (caption->buddy())
+            caption->buddy()->setAccessibleName(
+                ConfigurationText::listedName(entry, caption->text()));
+    }
+    // A box's text may run over two lines.
+    for (QCheckBox *box : findChildren<QCheckBox *>())
+        box->setAccessibleName(ConfigurationText::listedName(entry, box->text().simplified()));
+}
+
+void EntryPanel::showPhoneIcon(QLabel *label)
+{
+    label->setPixmap(QIcon(QStringLiteral("images:edit-phone.svg"))
+                         .pixmap(label->maximumSize(), label->devicePixelRatioF()));
 }

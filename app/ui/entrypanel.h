@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 
 // What the roster reads and writes on the master's and an attendee's panel:
@@ -48,6 +49,12 @@ protected:
     void setFields(const Fields &fields);
     void watch(QLineEdit *edit);
     void watch(QCheckBox *box);
+    // Names the labelled fields and the boxes for screen readers after the
+    // entry and the texts shown ("Teilnehmer 4, Rufnummer 2"); again after a
+    // language change.
+    void nameFields(int entry);
+    // The phone beside a call number, sharp at the screen's scale.
+    static void showPhoneIcon(QLabel *label);
 
 private:
     Fields m_fields;

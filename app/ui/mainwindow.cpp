@@ -24,16 +24,25 @@ QString versionSuffix()
     return QStringLiteral("  -  Version ") + QLatin1String(VXCONFIG_VERSION);
 }
 
+// Only palette roles, so that the roster follows a dark or light scheme: the
+// entries on the window's and the base colour in turn, fields and boxes
+// outlined in the text colour, a ticked box filled with it, the focus and the
+// pointer in the highlight colour. No borders between the entries: a list
+// takes them off the height of its rows.
 const char listStyle[]
-    = "QListView::item{background: #D4D0C8; border-top: 0.5px solid #e0e0e0; border-bottom: 0.5px "
-      "solid #e0e0e0;}QListView{show-decoration-selected: 0; background: "
-      "#e0e0e0;}QLineEdit{border: "
-      "1px solid black; padding: 1px;}QCheckBox::indicator{border: 1px solid "
-      "black;}QCheckBox::indicator:hover{border-color: #404040;}QCheckBox::indicator:checked{"
-      "background-color: black; background-clip: content; padding: "
-      "2px;}QCheckBox::indicator:checked:hover{background-color: #404040; background-clip: "
-      "content; "
-      "padding: 2px;}";
+    = "QListView{show-decoration-selected: 0; background: palette(base); "
+      "qproperty-alternatingRowColors: true;}"
+      "QListView::item{background: palette(window);}"
+      "QListView::item:alternate{background: palette(base);}"
+      "QLineEdit{border: 1px solid palette(text); padding: 1px;}"
+      "QLineEdit:focus{border-color: palette(highlight);}"
+      "QCheckBox::indicator{border: 1px solid palette(text);}"
+      "QCheckBox::indicator:disabled{border-color: palette(mid);}"
+      "QCheckBox::indicator:hover{border-color: palette(highlight);}"
+      "QCheckBox::indicator:checked{background-color: palette(text); background-clip: content; "
+      "padding: 2px;}"
+      "QCheckBox::indicator:checked:disabled{background-color: palette(mid);}"
+      "QCheckBox::indicator:checked:hover{background-color: palette(highlight);}";
 
 } // namespace
 

@@ -56,7 +56,7 @@ void MainWindow::connectLink()
     connect(session, &LoginSession::loggedInChanged, this, &MainWindow::showLoginState);
     connect(session, &LoginSession::loginRefused, this, [this] {
         ui->buttonLogin->setText(tr("Login", "button"));
-        ui->buttonLogin->setIcon(QIcon(QStringLiteral("images:master-login.png")));
+        ui->buttonLogin->setIcon(QIcon(QStringLiteral("images:master-login.svg")));
         QMessageBox::information(this, tr("Login"), messageLoginFailed);
     });
     connect(session, &LoginSession::passwordChanged, this, [this](bool accepted) {
@@ -168,8 +168,8 @@ void MainWindow::showLoginState()
     const int needed = qMax(metrics.horizontalAdvance(in), metrics.horizontalAdvance(out));
     ui->loginLabel->setFixedWidth(qMax(LoginLabelWidth, needed + LoginLabelPadding));
     ui->buttonLogin->setText(loggedIn ? tr("Logout", "button") : tr("Login", "button"));
-    ui->buttonLogin->setIcon(QIcon(loggedIn ? QStringLiteral("images:master-logout.png")
-                                            : QStringLiteral("images:master-login.png")));
+    ui->buttonLogin->setIcon(QIcon(loggedIn ? QStringLiteral("images:master-logout.svg")
+                                            : QStringLiteral("images:master-login.svg")));
 }
 
 void MainWindow::loginClicked()

@@ -18,13 +18,18 @@ MasterWidget::MasterWidget(QWidget *parent)
     m_ui->numberEdit2->setValidator(new CallNumberValidator(22, this));
 
     m_ui->masterLabel->setStyleSheet(QStringLiteral("font-weight: bold;font-size: 16px;"));
+    showPhoneIcon(m_ui->label_2);
+    showPhoneIcon(m_ui->label_3);
+    nameFields(Configuration::Master);
 }
 
 MasterWidget::~MasterWidget() = default;
 
 void MasterWidget::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         m_ui->retranslateUi(this);
+        nameFields(Configuration::Master);
+    }
     QWidget::changeEvent(event);
 }

@@ -62,7 +62,7 @@ void registerImages()
     const QString folder = dataDirectory() + QLatin1Char('/') + QLatin1String(ImagesFolder);
     QDir::setSearchPaths(QLatin1String(ImagesFolder), { folder });
     qCDebug(lcResources).noquote() << "images in" << folder << ":"
-                                   << QDir(folder).entryList({ QStringLiteral("*.png") }).size();
+                                   << QDir(folder).entryList({ QStringLiteral("*.svg") }).size();
 }
 
 } // namespace ResourcePaths

@@ -20,7 +20,7 @@ QString translationDirectory();
 QStringList manualLocations();
 // The first of them that exists, else empty.
 QString manualFile();
-// Lets forms and code name icons "images:send.png"; call before the first
+// Lets forms and code name icons "images:send.svg"; call before the first
 // icon is loaded.
 void registerImages();
 } // namespace ResourcePaths

@@ -1,5 +1,6 @@
 #include "kelvoaddresslabel.h"
 
+#include <QAccessible>
 #include <QImage>
 #include <QPainter>
 #include <QSignalSpy>
@@ -22,6 +23,8 @@ private slots:
     void setAddressName();
     void drag_data();
     void drag();
+    void keyboard_data();
+    void keyboard();
     void translatePosToDipp_data();
     void translatePosToDipp();
     void painting_data();
@@ -130,6 +133,45 @@ void TestKelvoAddressLabel::drag()
     QCOMPARE(label.getAddressName(), address);
     QVERIFY(label.toolTip().startsWith(address + ':'));
     QCOMPARE(spy.count(), emitted);
+}
+
+void TestKelvoAddressLabel::keyboard_data()
+{
+    QTest::addColumn<QString>("keys"); // Left, Right, Up, Down
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<int>("emitted");
+    QTest::addColumn<int>("chosen"); // the switch the keys work, 1 to 5
+
+    // clang-format off
+    QTest::newRow("down moves switch 1 to the middle row") << "D" << "A19" << 1 << 1;
+    QTest::newRow("no further than the bottom") << "DDD" << "A10" << 2 << 1;
+    QTest::newRow("no further than the top") << "U" << "A1" << 0 << 1;
+    QTest::newRow("up again") << "DU" << "A1" << 2 << 1;
+    QTest::newRow("right chooses the next switch") << "RRRRD" << "C1" << 1 << 5;
+    QTest::newRow("no further than switch 5") << "RRRRRRDD" << "B1" << 2 << 5;
+    QTest::newRow("left back to switch 2") << "RRLD" << "A7" << 1 << 2;
+    // clang-format on
+}
+
+void TestKelvoAddressLabel::keyboard()
+{
+    QFETCH(QString, keys);
+    QFETCH(QString, address);
+    QFETCH(int, emitted);
+    QFETCH(int, chosen);
+
+    KelvoAddressLabel label;
+    QSignalSpy spy(&label, &KelvoAddressLabel::addressChanged);
+    const Qt::Key codes[] = { Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down };
+    for (const QChar key : keys)
+        QTest::keyClick(&label, codes[QStringLiteral("LRUD").indexOf(key)]);
+
+    QCOMPARE(label.getAddressName(), address);
+    QCOMPARE(spy.count(), emitted);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(&label);
+    QCOMPARE(accessible->text(QAccessible::Value), address);
+    QCOMPARE(accessible->text(QAccessible::Description),
+        QString("Schalter %1 gewählt. %2").arg(chosen).arg(label.toolTip()));
 }
 
 void TestKelvoAddressLabel::translatePosToDipp_data()

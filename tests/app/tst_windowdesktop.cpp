@@ -68,7 +68,8 @@ private slots:
         // The disabled signalling boxes never take the focus.
         QString order = "0:numberEdit1 0:numberEdit2 0:priorityBox 0:nightBox 0:callBox";
         for (int attendee = 1; attendee <= 9; ++attendee) {
-            order += QString(" %1:numberEdit1 %1:numberEdit2 %1:addressEdit %1:featureBox")
+            order += QString(
+                " %1:numberEdit1 %1:numberEdit2 %1:addressLabel %1:addressEdit %1:featureBox")
                          .arg(attendee);
             if (attendee == unfolded)
                 order += QString(" %1:priorityBox %1:nightBox %1:callBox").arg(attendee);

@@ -10,14 +10,33 @@
 #include <QTextLayout>
 #include <QTranslator>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
-// "0+10 blue, 10+4 red" for each line, be it a block or one of several in a
-// block. Anything but the pane's bold solid colours reads "?".
-QStringList lineSpans(const QTextDocument &document)
+// As WCAG computes it from the relative luminance.
+double contrast(const QColor &a, const QColor &b)
 {
-    const QHash<QRgb, QString> names { { QColor(Qt::darkRed).rgb(), "red" },
-        { QColor(Qt::darkBlue).rgb(), "blue" }, { QColor(Qt::darkGreen).rgb(), "green" } };
+    const auto luminance = [](const QColor &c) {
+        double sum = 0;
+        for (const auto &[v, weight] :
+            { std::pair(c.redF(), 0.2126), { c.greenF(), 0.7152 }, { c.blueF(), 0.0722 } })
+            sum += weight * (v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4));
+        return sum;
+    };
+    const auto [darker, lighter] = std::minmax({ luminance(a), luminance(b) });
+    return (lighter + 0.05) / (darker + 0.05);
+}
+
+// "0+10 blue, 10+4 red" for each line, be it a block or one of several in a
+// block. Anything but the pane's bold solid colours reads "?", and so does a
+// colour with less contrast than 4.5 to base.
+QStringList lineSpans(const QTextDocument &document, const QColor &base = Qt::white)
+{
+    // By hue, which every shade of a colour keeps.
+    const QHash<int, QString> names { { QColor(Qt::darkRed).hslHue(), "red" },
+        { QColor(Qt::darkBlue).hslHue(), "blue" }, { QColor(Qt::darkGreen).hslHue(), "green" } };
     QStringList lines;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         int start = 0;
@@ -34,7 +53,9 @@ QStringList lineSpans(const QTextDocument &document)
                     spans << QStringLiteral("%1+%2 %3")
                                  .arg(from - start)
                                  .arg(to - from)
-                                 .arg(pane ? names.value(f.foreground().color().rgb(), "?") : "?");
+                                 .arg(pane && contrast(f.foreground().color(), base) >= 4.5
+                                         ? names.value(f.foreground().color().hslHue(), "?")
+                                         : "?");
             }
             lines << spans.join(QStringLiteral(", "));
             start = end + 1;
@@ -75,6 +96,8 @@ class TestDiagnostics : public QObject
 private slots:
     void colours_data();
     void colours();
+    void readableOnAnyBase_data();
+    void readableOnAnyBase();
     void clearContent_data();
     void clearContent();
     void matchesWholeHistory_data();
@@ -127,6 +150,30 @@ void TestDiagnostics::colours()
     QFETCH(QString, line);
     QFETCH(QString, spans);
     QCOMPARE(spansOf(line), spans);
+}
+
+void TestDiagnostics::readableOnAnyBase_data()
+{
+    QTest::addColumn<QColor>("base");
+    QTest::newRow("white") << QColor(Qt::white);
+    QTest::newRow("light grey") << QColor(0xe0, 0xe0, 0xe0);
+    QTest::newRow("dark grey") << QColor(0x2d, 0x2d, 0x2d);
+    QTest::newRow("black") << QColor(Qt::black);
+}
+
+// The colours keep their meaning in any scheme, also for text shown before
+// the scheme changed.
+void TestDiagnostics::readableOnAnyBase()
+{
+    QFETCH(QColor, base);
+
+    DiagnosticWidget pane;
+    pane.addContent("Ruf fuer Teilnehmer 12:Anruf\r\nTeilnehmer 3 hat abgehoben");
+    QPalette palette = pane.palette();
+    palette.setColor(QPalette::Base, base);
+    pane.setPalette(palette);
+    QCOMPARE(lineSpans(*contentEdit(pane)->document(), base),
+        (QStringList { "0+23 blue, 23+5 red", "0+26 green" }));
 }
 
 void TestDiagnostics::clearContent_data()

@@ -4,8 +4,10 @@
 #include "attendeewidget.h"
 #include "callnumbervalidator.h"
 #include "kelvoaddresslabel.h"
+#include "masterwidget.h"
 #include "passworddialog.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -13,6 +15,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QTranslator>
+
+#include <memory>
 
 namespace {
 
@@ -142,26 +147,74 @@ private slots:
         QCOMPARE(row.switches()->getAddressName(), switches);
     }
 
-    void draggedSwitchesWriteAddress()
+    void switchesWriteAddress()
     {
         AttendeeRow row(3);
         KelvoAddressLabel *label = row.switches();
-        const QSizeF cell = label->cellSize();
-        QVERIFY(cell.height() > 1);
-        const auto centre = [&](int column, int row) {
-            return (label->contentRect().topLeft()
-                + QPointF((column + 0.5) * cell.width(), (row + 0.5) * cell.height()))
-                .toPoint();
-        };
+        QVERIFY(label->cellSize().height() >= 18); // three times what the row once gave
 
         // Each switch of the number to the middle row: 27, which cannot be typed.
-        for (int column = 0; column < 3; ++column) {
-            QTest::mousePress(label, Qt::LeftButton, {}, centre(column, 0));
-            QTest::mouseMove(label, centre(column, 1));
-            QTest::mouseRelease(label, Qt::LeftButton, {}, centre(column, 1));
-        }
-
+        for (const Qt::Key key :
+            { Qt::Key_Down, Qt::Key_Right, Qt::Key_Down, Qt::Key_Right, Qt::Key_Down })
+            QTest::keyClick(label, key);
         QCOMPARE(row.addressEdit()->text(), QStringLiteral("A27"));
+        // A click chooses the switch the keys work.
+        QTest::mouseClick(label, Qt::LeftButton, {}, label->contentRect().topRight().toPoint());
+        QTest::keyClick(label, Qt::Key_Down);
+        QCOMPARE(row.addressEdit()->text(), QStringLiteral("C27"));
+    }
+
+    void accessibleNames_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption"); // the label a reader names it by, if any
+        // clang-format off
+        QTest::newRow("de 4 numberEdit2") << "de" << 4 << "numberEdit2" << "Teilnehmer 4, Rufnummer 2" << "Rufnummer 2";
+        QTest::newRow("de 0 numberEdit1") << "de" << 0 << "numberEdit1" << "Master, Rufnummer 1" << "Rufnummer 1";
+        QTest::newRow("en 0 callBox") << "en" << 0 << "callBox" << "Master, Call forwarding" << "";
+        QTest::newRow("en 9 addressEdit") << "en" << 9 << "addressEdit" << "Attendee 9, Bus address" << "Bus address";
+        QTest::newRow("en 9 addressLabel") << "en" << 9 << "addressLabel" << "Attendee 9, DIP switches" << "";
+        QTest::newRow("de 1 featureBox") << "de" << 1 << "featureBox" << "Teilnehmer 1, Erweiterte Funktionen (Teilnehmer Passwort) Freischalten" << "";
+        // clang-format on
+    }
+
+    // What a screen reader reads for each field, after a switch of language.
+    void accessibleNames()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, entry);
+        QFETCH(QString, field);
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+
+        const std::unique_ptr<QWidget> panel(entry == 0 ? static_cast<QWidget *>(new MasterWidget)
+                                                        : new AttendeeWidget(entry, nullptr));
+        QTranslator english;
+        QVERIFY(english.load(
+            "vxasoft_en_EN", qEnvironmentVariable("VXCONFIG_DATA_DIR") + "/translation"));
+        if (language == "en")
+            QCoreApplication::installTranslator(&english);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+
+        const auto nameOf = [](QWidget *w) {
+            return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+        };
+        auto *widget = panel->findChild<QWidget *>(field);
+        QCOMPARE(nameOf(widget), name);
+        const auto labels
+            = QAccessible::queryAccessibleInterface(widget)->relations(QAccessible::Label);
+        QCOMPARE(
+            labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name), caption);
+        // Every field and box of the panel names its entry.
+        const QString entryName = name.section(", ", 0, 0) + ", ";
+        for (QWidget *w : panel->findChildren<QWidget *>()) {
+            if (w->inherits("QLineEdit") || w->inherits("QCheckBox")
+                || w->inherits("KelvoAddressLabel"))
+                QVERIFY2(nameOf(w).startsWith(entryName), qPrintable(w->objectName()));
+        }
     }
 
     void callNumberTyping_data()

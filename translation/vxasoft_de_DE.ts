@@ -360,6 +360,55 @@
     </message>
 </context>
 <context>
+    <name>ConfigurationDocument</name>
+    <message>
+        <source>Adapter: wie Bildschirm</source>
+        <translation>Adapter: wie Bildschirm</translation>
+    </message>
+    <message>
+        <source>Adapter: abweichend</source>
+        <translation>Adapter: abweichend</translation>
+    </message>
+    <message>
+        <source>Adapter: teilweise geschrieben</source>
+        <translation>Adapter: teilweise geschrieben</translation>
+    </message>
+    <message>
+        <source>Adapter: unbekannt</source>
+        <translation>Adapter: unbekannt</translation>
+    </message>
+    <message>
+        <source>%1 ändern</source>
+        <extracomment>Undo step, &quot;Rufnummer 2 von Teilnehmer 4 ändern&quot;</extracomment>
+        <translation>%1 ändern</translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <extracomment>Undo step</extracomment>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Importieren</source>
+        <extracomment>Undo step</extracomment>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Sicherung wiederherstellen</source>
+        <extracomment>Undo step</extracomment>
+        <translation>Sicherung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Lesen</source>
+        <extracomment>Undo step</extracomment>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>Zurücksetzen</source>
+        <extracomment>Undo step</extracomment>
+        <translation>Zurücksetzen</translation>
+    </message>
+</context>
+<context>
     <name>ConfigurationText</name>
     <message>
         <source>Master</source>
@@ -424,6 +473,11 @@
         <extracomment>&quot;Teilnehmer 4, Rufnummer 1: 12a4&quot;</extracomment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>%1: %2 → %3</source>
+        <extracomment>&quot;Teilnehmer 4, Rufnummer 2: 0301243 → 0301234&quot;, from the adapter&apos;s value to the screen&apos;s</extracomment>
+        <translation>%1: %2 → %3</translation>
+    </message>
 </context>
 <context>
     <name>ConfigurationXml</name>
@@ -462,6 +516,10 @@
         <source>%1 hat dieselbe Kelvo-Adresse wie %2 (%3).</source>
         <extracomment>&quot;Teilnehmer 5 hat dieselbe Kelvo-Adresse wie Teilnehmer 2 (B3).&quot;</extracomment>
         <translation>%1 hat dieselbe Kelvo-Adresse wie %2 (%3).</translation>
+    </message>
+    <message>
+        <source>Die maximale Zeit der Rufsignalisierung (%1) muss um mindestens %2 größer sein als die Zeit bis zur Rufweiterschaltung (%3).</source>
+        <translation>Die maximale Zeit der Rufsignalisierung (%1) muss um mindestens %2 größer sein als die Zeit bis zur Rufweiterschaltung (%3).</translation>
     </message>
 </context>
 <context>
@@ -1173,10 +1231,6 @@ Gefragt war: %2</translation>
     <message>
         <source>Diese Werte der Datei kann der VX-Adapter nicht übernehmen:</source>
         <translation>Diese Werte der Datei kann der VX-Adapter nicht übernehmen:</translation>
-    </message>
-    <message>
-        <source>Die maximale Zeit der Rufsignalisierung (%1) muss um mindestens %2 größer sein als die Zeit bis zur Rufweiterschaltung (%3).</source>
-        <translation>Die maximale Zeit der Rufsignalisierung (%1) muss um mindestens %2 größer sein als die Zeit bis zur Rufweiterschaltung (%3).</translation>
     </message>
 </context>
 <context>

@@ -360,6 +360,55 @@
     </message>
 </context>
 <context>
+    <name>ConfigurationDocument</name>
+    <message>
+        <source>Adapter: wie Bildschirm</source>
+        <translation>Adapter: as on screen</translation>
+    </message>
+    <message>
+        <source>Adapter: abweichend</source>
+        <translation>Adapter: differs</translation>
+    </message>
+    <message>
+        <source>Adapter: teilweise geschrieben</source>
+        <translation>Adapter: partly written</translation>
+    </message>
+    <message>
+        <source>Adapter: unbekannt</source>
+        <translation>Adapter: unknown</translation>
+    </message>
+    <message>
+        <source>%1 ändern</source>
+        <extracomment>Undo step, &quot;Rufnummer 2 von Teilnehmer 4 ändern&quot;</extracomment>
+        <translation>Change %1</translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <extracomment>Undo step</extracomment>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Importieren</source>
+        <extracomment>Undo step</extracomment>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Sicherung wiederherstellen</source>
+        <extracomment>Undo step</extracomment>
+        <translation>Restore backup</translation>
+    </message>
+    <message>
+        <source>Lesen</source>
+        <extracomment>Undo step</extracomment>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>Zurücksetzen</source>
+        <extracomment>Undo step</extracomment>
+        <translation>Reset</translation>
+    </message>
+</context>
+<context>
     <name>ConfigurationText</name>
     <message>
         <source>Master</source>
@@ -424,6 +473,11 @@
         <extracomment>&quot;Teilnehmer 4, Rufnummer 1: 12a4&quot;</extracomment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>%1: %2 → %3</source>
+        <extracomment>&quot;Teilnehmer 4, Rufnummer 2: 0301243 → 0301234&quot;, from the adapter&apos;s value to the screen&apos;s</extracomment>
+        <translation>%1: %2 → %3</translation>
+    </message>
 </context>
 <context>
     <name>ConfigurationXml</name>
@@ -462,6 +516,10 @@
         <source>%1 hat dieselbe Kelvo-Adresse wie %2 (%3).</source>
         <extracomment>&quot;Teilnehmer 5 hat dieselbe Kelvo-Adresse wie Teilnehmer 2 (B3).&quot;</extracomment>
         <translation>%1 has the same bus address as %2 (%3).</translation>
+    </message>
+    <message>
+        <source>Die maximale Zeit der Rufsignalisierung (%1) muss um mindestens %2 größer sein als die Zeit bis zur Rufweiterschaltung (%3).</source>
+        <translation>The maximum call signalling time (%1) must be at least %2 above the time until call forwarding (%3).</translation>
     </message>
 </context>
 <context>
@@ -1173,10 +1231,6 @@ Asked for: %2</translation>
     <message>
         <source>Diese Werte der Datei kann der VX-Adapter nicht übernehmen:</source>
         <translation>The VX-Adapter cannot take these values of the file:</translation>
-    </message>
-    <message>
-        <source>Die maximale Zeit der Rufsignalisierung (%1) muss um mindestens %2 größer sein als die Zeit bis zur Rufweiterschaltung (%3).</source>
-        <translation>The maximum call signalling time (%1) must be at least %2 above the time until call forwarding (%3).</translation>
     </message>
 </context>
 <context>

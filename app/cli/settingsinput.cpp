@@ -10,10 +10,6 @@ namespace {
 
 constexpr QLatin1String Indent("  ");
 
-// The adapter signals the maximum time before it redirects: a pair that does
-// not leave this gap between them is one the adapter cannot work with.
-constexpr int MinimumTimeGap = 2;
-
 } // namespace
 
 std::optional<SettingsInput> SettingsInput::load(
@@ -40,13 +36,6 @@ QStringList SettingsInput::writeObstacles() const
         lines << tr("Diese Werte der Datei kann der VX-Adapter nicht übernehmen:");
         for (const ValueProblem &problem : problems)
             lines << Indent + valueProblemLine(problem);
-    }
-    if (configuration.maxCallTime - configuration.callRedirectTime < MinimumTimeGap) {
-        lines << tr("Die maximale Zeit der Rufsignalisierung (%1) muss um mindestens %2 größer "
-                    "sein als die Zeit bis zur Rufweiterschaltung (%3).")
-                     .arg(configuration.maxCallTime)
-                     .arg(MinimumTimeGap)
-                     .arg(configuration.callRedirectTime);
     }
     const std::optional<InputProblem> problem = firstInputProblem(configuration);
     // A value the adapter cannot take is listed above already.

@@ -23,6 +23,15 @@ QString addressKey(const QString &text)
     return KelvoAddress::fitsSwitches(text) ? switchName(text) : text;
 }
 
+QStringList listed(const QList<ConfigurationDifference> &differences,
+    QString (*line)(const ConfigurationDifference &))
+{
+    QStringList lines;
+    for (const ConfigurationDifference &difference : differences)
+        lines << line(difference);
+    return ConfigurationText::limited(lines);
+}
+
 } // namespace
 
 bool ConfigurationDifference::operator==(const ConfigurationDifference &other) const
@@ -69,8 +78,19 @@ QString differenceLine(const ConfigurationDifference &difference)
 
 QStringList differenceLines(const QList<ConfigurationDifference> &differences)
 {
-    QStringList lines;
-    for (const ConfigurationDifference &difference : differences)
-        lines << differenceLine(difference);
-    return ConfigurationText::limited(lines);
+    return listed(differences, differenceLine);
+}
+
+QString changeLine(const ConfigurationDifference &difference)
+{
+    //: "Teilnehmer 4, Rufnummer 2: 0301243 → 0301234", from the adapter's value to the screen's
+    return QCoreApplication::translate("ConfigurationText", "%1: %2 → %3")
+        .arg(ConfigurationText::listedName(difference.entry, difference.field),
+            ConfigurationText::quoted(difference.read),
+            ConfigurationText::quoted(difference.written));
+}
+
+QStringList changeLines(const QList<ConfigurationDifference> &differences)
+{
+    return listed(differences, changeLine);
 }

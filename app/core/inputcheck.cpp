@@ -51,6 +51,9 @@ bool InputProblem::operator==(const InputProblem &other) const
 
 std::optional<InputProblem> firstInputProblem(const Configuration &configuration)
 {
+    if (!callTimesFit(configuration))
+        return InputProblem { Configuration::Master, Field::MaxCallTime,
+            InputProblem::CallTimeOrder };
     const ConfigurationEntry &master = configuration.entries[Configuration::Master];
     if (const auto problem = malformed(Configuration::Master, master, false))
         return problem;
@@ -80,6 +83,11 @@ bool isCallNumber(ConfigurationField field, const QString &text)
     // other scripts' digits.
     return text.size() <= length
         && std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+bool callTimesFit(const Configuration &configuration)
+{
+    return configuration.maxCallTime - configuration.callRedirectTime >= MinimumCallTimeGap;
 }
 
 bool isBusAddress(const QString &text)
@@ -118,6 +126,13 @@ QString inputProblemText(const Configuration &configuration, const InputProblem 
         //: "Bei Teilnehmer 4 fehlt die Rufnummer 2."
         return QCoreApplication::translate("InputProblem", "Bei %1 fehlt die %2.")
             .arg(entry, ConfigurationText::fieldName(problem.field));
+    case InputProblem::CallTimeOrder:
+        return QCoreApplication::translate("InputProblem",
+            "Die maximale Zeit der Rufsignalisierung (%1) muss um mindestens %2 größer sein "
+            "als die Zeit bis zur Rufweiterschaltung (%3).")
+            .arg(configuration.maxCallTime)
+            .arg(MinimumCallTimeGap)
+            .arg(configuration.callRedirectTime);
     case InputProblem::DuplicateBusAddress:
         break;
     }

@@ -18,6 +18,7 @@ struct InputProblem
         MissingCallNumber,
         MissingBusAddress,
         DuplicateBusAddress, // the switches show an earlier attendee's address
+        CallTimeOrder, // the two times too close: see callTimesFit()
     };
 
     int entry = 0;
@@ -27,12 +28,13 @@ struct InputProblem
     bool operator==(const InputProblem &other) const;
 };
 
-// Looks at the master (the form of its call numbers only), then attendees 1
-// to 9. Per attendee the form of call number 1, call number 2 and the address
-// comes first: whether a number is missing means little while another value
-// is one the adapter cannot take, and a text the switches cannot show leaves
-// them at rest on A1, where it would pass for a duplicate of a real A1. Then,
-// with F extended functions, P number 2 dialled first and C call redirect:
+// Looks at the two times first (reported on the master's MaxCallTime), then
+// the master (the form of its call numbers only), then attendees 1 to 9. Per
+// attendee the form of call number 1, call number 2 and the address comes
+// first: whether a number is missing means little while another value is one
+// the adapter cannot take, and a text the switches cannot show leaves them at
+// rest on A1, where it would pass for a duplicate of a real A1. Then, with F
+// extended functions, P number 2 dialled first and C call redirect:
 //   1. an address without call number 1, unless F and P (then rule 2 applies)
 //   2. no call number 2 with F and (P or C)
 //   3. call number 2 without call number 1 with F and C
@@ -43,6 +45,12 @@ std::optional<InputProblem> firstInputProblem(const Configuration &configuration
 // Whether the adapter takes the text as that call number: digits only, no
 // more than its field holds. Empty is no number, which the adapter takes.
 bool isCallNumber(ConfigurationField field, const QString &text);
+// The adapter stops signalling a call at the maximum call time and forwards
+// it at the redirect time; it needs the forwarding at least this much sooner.
+constexpr int MinimumCallTimeGap = 2;
+// Whether the two times leave that gap. A file or the adapter may bring a
+// pair that does not; it stays as it is, and the check before a write stops it.
+bool callTimesFit(const Configuration &configuration);
 // Whether the adapter takes the text as a bus address: empty (none) or one
 // the switches can set, in either order.
 bool isBusAddress(const QString &text);

@@ -320,6 +320,9 @@ void MainWindow::showInputProblem(const InputProblem &problem)
     case InputProblem::DuplicateBusAddress:
         message = messageDuplicateBusAddress;
         break;
+    case InputProblem::CallTimeOrder:
+        message = messageCallTimeOrder;
+        break;
     case InputProblem::MalformedCallNumber:
     case InputProblem::MalformedBusAddress:
         message = inputProblemText(configuration(), problem);
@@ -328,6 +331,10 @@ void MainWindow::showInputProblem(const InputProblem &problem)
     QMessageBox::information(this, tr("Eingabefehler"), message);
 
     // After the box, so that closing it does not take the focus back.
+    if (problem.rule == InputProblem::CallTimeOrder) {
+        ui->spinMaxCall->setFocus();
+        return;
+    }
     QLineEdit *editor = panel(problem.entry)->editor(problem.field);
     ui->listWidget->scrollToItem(ui->listWidget->item(problem.entry));
     editor->setFocus();

@@ -48,16 +48,17 @@ void TestInputRules::firstProblem_data()
     QTest::addColumn<int>("entry"); // -1: no problem
     QTest::addColumn<ConfigurationField>("field");
     QTest::addColumn<InputProblem::Rule>("rule");
+    QTest::addColumn<QString>("times"); // maximum call time/redirect time
 
     using F = ConfigurationField;
     using P = InputProblem;
     const auto none = [](const char *name, const Entries &entries) {
-        QTest::newRow(name) << entries << -1 << F::CallNumber1 << P::MissingCallNumber;
+        QTest::newRow(name) << entries << -1 << F::CallNumber1 << P::MissingCallNumber << "60/30";
     };
-    const auto row
-        = [](const char *name, const Entries &entries, int entry, F field, P::Rule rule) {
-              QTest::newRow(name) << entries << entry << field << rule;
-          };
+    const auto row = [](const char *name, const Entries &entries, int entry, F field, P::Rule rule,
+                         const char *times = "60/30") {
+        QTest::newRow(name) << entries << entry << field << rule << times;
+    };
 
     none("all empty", {});
     none("complete, master without numbers",
@@ -117,6 +118,13 @@ void TestInputRules::firstProblem_data()
     row("two at once: the earlier attendee first",
         { { 3, { "", "5", "", 0 } }, { 6, { "x", "", "", 0 } } }, 3, F::BusAddress,
         P::MissingBusAddress);
+
+    // The times before the master's call numbers.
+    const Entries master { { 0, { "x", "", "", 0 } } };
+    row("times 2 apart", master, 0, F::CallNumber1, P::MalformedCallNumber, "32/30");
+    row("times 1 apart", master, 0, F::MaxCallTime, P::CallTimeOrder, "31/30");
+    row("times equal", {}, 0, F::MaxCallTime, P::CallTimeOrder, "30/30");
+    row("redirect after the maximum", {}, 0, F::MaxCallTime, P::CallTimeOrder, "10/25");
 }
 
 void TestInputRules::firstProblem()
@@ -125,8 +133,11 @@ void TestInputRules::firstProblem()
     QFETCH(int, entry);
     QFETCH(ConfigurationField, field);
     QFETCH(InputProblem::Rule, rule);
+    QFETCH(QString, times);
 
     Configuration c;
+    c.maxCallTime = times.section('/', 0, 0).toInt();
+    c.callRedirectTime = times.section('/', 1).toInt();
     for (const Filled &filled : entries)
         c.entries[filled.entry] = filled.values;
     const std::optional<InputProblem> expected

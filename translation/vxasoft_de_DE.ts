@@ -68,6 +68,10 @@
         <source>Die Konfiguration wurde ganz geschrieben, aber nicht geprüft.</source>
         <translation>Die Konfiguration wurde ganz geschrieben, aber nicht geprüft.</translation>
     </message>
+    <message>
+        <source>Die Leitung sendet jedes Zeichen zurück; das Echo wird übergangen.</source>
+        <translation>Die Leitung sendet jedes Zeichen zurück; das Echo wird übergangen.</translation>
+    </message>
 </context>
 <context>
     <name>AttendeeWidget</name>

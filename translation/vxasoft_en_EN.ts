@@ -68,6 +68,10 @@
         <source>Die Konfiguration wurde ganz geschrieben, aber nicht geprüft.</source>
         <translation>The configuration was written in full, but not verified.</translation>
     </message>
+    <message>
+        <source>Die Leitung sendet jedes Zeichen zurück; das Echo wird übergangen.</source>
+        <translation>The line sends every character back; the echo is skipped.</translation>
+    </message>
 </context>
 <context>
     <name>AttendeeWidget</name>

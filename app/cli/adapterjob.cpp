@@ -23,6 +23,9 @@ AdapterJob::AdapterJob(Console &console, QObject *parent)
             finish(failure == Exchange::Unreadable ? ExitCode::Unreadable : ExitCode::NoAnswer,
                 SafeTransfer::describe(failure, what));
         });
+    connect(&m_link, &SerialHelper::lineEchoes, this, [this] {
+        m_console.note(tr("Die Leitung sendet jedes Zeichen zurück; das Echo wird übergangen."));
+    });
     connect(&m_link, &SerialHelper::ReceivePortFailure, this, [this](const QString &reason) {
         finish(ExitCode::PortFailed,
             tr("Die serielle Schnittstelle %1 ist ausgefallen: %2").arg(m_port, reason));

@@ -16,6 +16,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextEdit>
 
 namespace {
 
@@ -78,6 +79,9 @@ private slots:
             << false << "12ab" << none << false << "Passwort" << false;
         QTest::newRow("accepted") << false << "1234" << QByteArray("\x01\x02\x03\x04", 4) << true
                                   << "" << true;
+        // The pane says once that the line echoes; the echo answers nothing.
+        QTest::newRow("accepted over an echoing line")
+            << false << "1234" << QByteArray("\x01\x02\x03\x04", 4) << true << "" << true;
         QTest::newRow("refused, then a logout")
             << false << "9999" << QByteArray("\x09\x09\x09\x09", 4) << false << "Login" << false;
         QTest::newRow("logout accepted") << true << "" << QByteArray() << true << "" << false;
@@ -94,6 +98,7 @@ private slots:
         QFETCH(bool, loggedInAfter);
 
         MainWindow window;
+        peer->echoing = QByteArray(QTest::currentDataTag()).contains("echo");
         if (loggedInBefore)
             logIn(window);
         else
@@ -120,6 +125,9 @@ private slots:
         QTRY_COMPARE(loginLook(window), look(loggedInAfter));
         QCOMPARE(window.isLoggedIn(), loggedInAfter);
         QCOMPARE(answerer.titles(), box.isEmpty() ? QStringList() : QStringList { box });
+        const auto *pane = child<QTextEdit>(window, "contentEdit");
+        QTRY_COMPARE(pane->toPlainText().count(QStringLiteral("Die Leitung sendet jedes Zeichen")),
+            peer->echoing ? 1 : 0);
     }
 
     void passwordChangeAnswered_data()

@@ -113,6 +113,7 @@ void TestCli::writeVerifyRead_data()
     const L asWritten { "<MaxCallTime>46<", "<CallNumber2>0301<", "<BusAddress>D12<", "<StatusByte>21<" };
     QTest::newRow("stored as written") << QStringList() << asWritten << QString();
     QTest::newRow("answers in bursts, as through a USB converter") << QStringList { "--usb-latency", "16" } << asWritten << QString();
+    QTest::newRow("a line that sends every byte back") << QStringList { "--echo" } << asWritten << QString();
     QTest::newRow("call number stored wrongly") << spoil("4:callnumber2") << L { "<CallNumber2>0302<" } << "Teilnehmer 4, Rufnummer 2: geschrieben 0301, gelesen 0302\n";
     QTest::newRow("options stored wrongly") << spoil("4:status") << L { "<StatusByte>29<" } << "Teilnehmer 4, Optionen: geschrieben 00100001, gelesen 00101001\n";
     QTest::newRow("time stored wrongly") << spoil("maxcalltime") << L { "<MaxCallTime>47<" } << "Maximale Zeit der Rufsignalisierung: geschrieben 70, gelesen 71\n";

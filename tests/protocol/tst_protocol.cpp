@@ -144,8 +144,6 @@ void TestProtocol::payloadCodes_data()
     const auto encode = Codec(static_cast<QByteArray (*)(const QByteArray &)>(EncodeDigits));
     const auto decode = Codec(DecodeDigits);
     const auto address = Codec(DecodeBusAddress);
-    const auto escape = Codec([](const QByteArray &b) { return EscapeBytes(b); });
-    const auto unescape = Codec([](const QByteArray &b) { return UnescapeBytes(b); });
     // clang-format off
     QTest::newRow("encode all digits") << encode << QByteArray("1234567890") << bytes("0102030405060708090a");
     QTest::newRow("encode up to a zero byte") << encode << QByteArray("12\0" "34", 5) << bytes("0102");
@@ -160,8 +158,6 @@ void TestProtocol::payloadCodes_data()
     QTest::newRow("address with fe: none") << address << bytes("41fe") << QByteArray();
     QTest::newRow("address with @: none") << address << bytes("400c") << QByteArray();
     QTest::newRow("hex dump") << Codec(HexDump) << bytes("fe020a") << QByteArray("fe 02 0a ");
-    QTest::newRow("escape") << escape << bytes("fefd01") << bytes("fd01fd0001");
-    QTest::newRow("unescape: two escape bytes count as one") << unescape << bytes("fdfd0141fd") << bytes("fe41");
     // clang-format on
 }
 

@@ -12,9 +12,9 @@ class QIODevice;
 // unescaped, counted and summed as it arrives and never looked at again.
 // FrameReader and CommunicationPackage both parse with it.
 //
-// An escaped 0xFE (FD 01) before a frame's length also opens a frame, and
-// the byte after an escape byte is added to it, as the adapter's firmware
-// reads its input.
+// As CommunicationPackage has always read them, an escaped 0xFE (FD 01)
+// also opens a frame while none is under way, and any byte after an escape
+// byte is added to it (FD 05 reads as 02).
 class FrameDecoder
 {
 public:

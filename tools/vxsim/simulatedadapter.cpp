@@ -128,7 +128,7 @@ std::optional<Frame> SimulatedAdapter::configure(const Frame &frame)
 }
 
 // An answer carries the request's code with the payload of the command that
-// sets the value.
+// sets the value; only the master password comes once, not twice.
 std::optional<Frame> SimulatedAdapter::read(const Frame &request) const
 {
     const byte command = request.command;

@@ -1,5 +1,7 @@
 #include "kelvoaddresslabel.h"
 
+#include "dipswitchdrawing.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QEvent>
@@ -15,14 +17,10 @@
 
 namespace {
 
-constexpr double columnCount = 5.0;
-constexpr double rowCount = 3.0;
-constexpr int lastColumn = 4;
-constexpr int lastRow = 2;
-constexpr double lineWidth = 1.0;
-constexpr double leverMargin = 2.0;
-// The dashes between the switches, against the outline and the levers.
-constexpr double dashOpacity = 0.4;
+constexpr double columnCount = DipSwitchDrawing::ColumnCount;
+constexpr double rowCount = DipSwitchDrawing::RowCount;
+constexpr int lastColumn = DipSwitchDrawing::ColumnCount - 1;
+constexpr int lastRow = DipSwitchDrawing::RowCount - 1;
 constexpr int focusFrameWidth = 2;
 // A lever of 3 pixels is still seen and hit.
 constexpr int smallestCell = 7;
@@ -117,58 +115,23 @@ QSize KelvoAddressLabel::minimumSizeHint() const
 
 int KelvoAddressLabel::translatePosToDipp(int row)
 {
-    // The middle row stands for position 2, so the off position 1 sits at the
-    // bottom as on the station's switches.
-    static constexpr int table[] = { 0, 2, 1 };
-    return row >= 0 && row <= lastRow ? table[row] : 0;
+    return DipSwitchDrawing::translatePosToDipp(row);
 }
 
 int KelvoAddressLabel::leverRow(unsigned position)
 {
-    return position <= unsigned(lastRow) ? translatePosToDipp(int(position)) : 0;
+    return DipSwitchDrawing::leverRow(position);
 }
 
 QString KelvoAddressLabel::rowName(int row)
 {
-    static const char *const names[] = {
-        QT_TR_NOOP("oben"),
-        QT_TR_NOOP("Mitte"),
-        QT_TR_NOOP("unten"),
-    };
-    return row >= 0 && row <= lastRow ? tr(names[row]) : QString();
+    return DipSwitchDrawing::rowName(row);
 }
 
 void KelvoAddressLabel::paintSwitches(QPainter &painter, const QRectF &target,
     const KelvoAddress::Positions &positions, const QColor &ink)
 {
-    painter.save();
-    painter.setPen(QPen(ink, lineWidth, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
-    painter.setBrush(QBrush(Qt::transparent, Qt::SolidPattern));
-    painter.drawRect(QRectF(target.topLeft(), target.size() - QSizeF(lineWidth, lineWidth)));
-
-    painter.translate(target.topLeft());
-    const QSizeF cell(target.width() / columnCount, target.height() / rowCount);
-
-    // Whole units keep the dashes crisp on a screen.
-    QColor dashes = ink;
-    dashes.setAlphaF(dashOpacity * ink.alphaF());
-    painter.setPen(QPen(dashes, lineWidth, Qt::DashLine, Qt::SquareCap, Qt::BevelJoin));
-    for (int i = 1; i <= lastColumn; ++i) {
-        const double x = std::floor(i * cell.width());
-        painter.drawLine(QLineF(x, leverMargin, x, std::floor(target.height() - leverMargin)));
-    }
-
-    // Too small a cell shows no lever.
-    const QSizeF lever = cell - QSizeF(2 * leverMargin, 2 * leverMargin);
-    if (!lever.isEmpty()) {
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QBrush(ink, Qt::SolidPattern));
-        for (int i = 0; i <= lastColumn; ++i) {
-            const QPointF cellCorner(i * cell.width(), leverRow(positions[i]) * cell.height());
-            painter.drawRect(QRectF(cellCorner + QPointF(leverMargin, leverMargin), lever));
-        }
-    }
-    painter.restore();
+    DipSwitchDrawing::paint(painter, target, positions, ink);
 }
 
 void KelvoAddressLabel::calculateContentRect(double width, double height)

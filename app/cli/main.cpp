@@ -4,6 +4,7 @@
 #include "commandline.h"
 #include "console.h"
 #include "resourcepaths.h"
+#include "vxversion.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -35,7 +36,7 @@ void print(std::FILE *stream, const QString &text)
 
 int runTool(const QString &language)
 {
-    QCoreApplication::setApplicationVersion(QStringLiteral(VX_VERSION));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VXCONFIG_VERSION));
     loadCatalogues(language);
     // Parsed again, now with the texts in the user's language.
     CommandLine translated;

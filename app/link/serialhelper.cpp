@@ -68,7 +68,20 @@ SerialHelper::~SerialHelper()
 
 bool SerialHelper::sendFrame(const Frame &frame)
 {
-    return transmit(frame);
+    if (!port->isOpen())
+        return false;
+    // Whatever the port holds already came before this frame, and is counted
+    // so; it is raised where reading goes on.
+    readFrom(port);
+    const QByteArray wire = frame.toWire();
+    if (echoes) {
+        echoesDue.append(wire);
+        if (echoesDue.size() > EchoesDueLimit)
+            echoesDue.removeFirst();
+    } else if (frame.command == LinkCommand::Login && !frame.payload.isEmpty()) {
+        loginWire = wire;
+    }
+    return WriteSerialData(wire);
 }
 
 QString SerialHelper::portName() const
@@ -89,91 +102,91 @@ void SerialHelper::signalStatus(const QString &s, const QDateTime &d)
 
 bool SerialHelper::TransmitStatusByte(byte attendee, byte statusbyte)
 {
-    return transmit(Frames::statusByte(attendee, statusbyte));
+    return sendFrame(Frames::statusByte(attendee, statusbyte));
 }
 
 bool SerialHelper::TransmitCallNumber(byte attendee, const QByteArray &callnumber, byte number)
 {
-    return transmit(Frames::callNumber(attendee, callnumber, number));
+    return sendFrame(Frames::callNumber(attendee, callnumber, number));
 }
 
 bool SerialHelper::TransmitBusAddress(
     byte attendee, const QByteArray &etage, const QByteArray &flat)
 {
-    return transmit(Frames::busAddress(attendee, etage, flat));
+    return sendFrame(Frames::busAddress(attendee, etage, flat));
 }
 
 bool SerialHelper::TransmitCallRedirectTime(byte time, bool max)
 {
     const Frame frame = Frames::callRedirectTime(time, max);
     qDebug("Transmitted: %s", HexDump(frame.toWire()).constData());
-    return transmit(frame);
+    return sendFrame(frame);
 }
 
 // The caller hands passwords over in the digit code already.
 bool SerialHelper::TransmitMasterPassword(const QByteArray &password)
 {
-    return transmit({ LinkCommand::MasterPassword, password + password });
+    return sendFrame(Frames::codedMasterPassword(password));
 }
 
 bool SerialHelper::TransmitLogin(const QByteArray &password)
 {
-    return transmit({ LinkCommand::Login, password });
+    return sendFrame(Frames::codedLogin(password));
 }
 
 bool SerialHelper::TransmitLogout()
 {
-    return transmit(Frames::logout());
+    return sendFrame(Frames::logout());
 }
 
 bool SerialHelper::TransmitAcknowledge()
 {
-    return transmit(Frames::acknowledge());
+    return sendFrame(Frames::acknowledge());
 }
 
 bool SerialHelper::TransmitNoAcknowledge()
 {
-    return transmit(Frames::noAcknowledge());
+    return sendFrame(Frames::noAcknowledge());
 }
 
 bool SerialHelper::TransmitReset()
 {
-    return transmit(Frames::reset());
+    return sendFrame(Frames::reset());
 }
 
 bool SerialHelper::TransmitLockAttendeePassword(byte attendee)
 {
-    return transmit(Frames::lockAttendeePassword(attendee));
+    return sendFrame(Frames::lockAttendeePassword(attendee));
 }
 
 bool SerialHelper::TransmitUnlockAttendeePassword(byte attendee)
 {
-    return transmit(Frames::unlockAttendeePassword(attendee));
+    return sendFrame(Frames::unlockAttendeePassword(attendee));
 }
 
 bool SerialHelper::RequestStatusByte(byte attendee)
 {
-    return transmit(Frames::requestStatusByte(attendee));
+    return sendFrame(Frames::requestStatusByte(attendee));
 }
 
 bool SerialHelper::RequestCallNumber(byte attendee, byte number)
 {
-    return transmit(Frames::requestCallNumber(attendee, number));
+    return sendFrame(Frames::requestCallNumber(attendee, number));
 }
 
 bool SerialHelper::RequestBusAddress(byte attendee)
 {
-    return transmit(Frames::requestBusAddress(attendee));
+    return sendFrame(Frames::requestBusAddress(attendee));
 }
 
 bool SerialHelper::RequestMasterPassword()
 {
-    return transmit(Frames::requestMasterPassword());
+    return sendFrame(Frames::requestMasterPassword());
 }
 
 bool SerialHelper::RequestCallRedirectTime(bool max)
 {
-    return transmit(Frames::requestCallRedirectTime(max));
+    return sendFrame(Frames::requestCallRedirectTime(max));
 }
 
 bool SerialHelper::SetComPort(const QString &portName)
@@ -304,24 +317,6 @@ bool SerialHelper::isEcho(const QByteArray &wire)
     loginWire.clear();
     emit lineEchoes();
     return true;
-}
-
-bool SerialHelper::transmit(const Frame &frame)
-{
-    if (!port->isOpen())
-        return false;
-    // Whatever the port holds already came before this frame, and is counted
-    // so; it is raised where reading goes on.
-    readFrom(port);
-    const QByteArray wire = frame.toWire();
-    if (echoes) {
-        echoesDue.append(wire);
-        if (echoesDue.size() > EchoesDueLimit)
-            echoesDue.removeFirst();
-    } else if (frame.command == LinkCommand::Login && !frame.payload.isEmpty()) {
-        loginWire = wire;
-    }
-    return WriteSerialData(wire);
 }
 
 void SerialHelper::forgetLine()

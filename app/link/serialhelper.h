@@ -104,7 +104,6 @@ private:
         quint64 order = 0;
     };
 
-    bool transmit(const Frame &frame);
     // Reads without raising; returns the number of bytes taken.
     qint64 readFrom(QIODevice *device);
     // Moves what the reader completed into the queue, counting each frame as read.

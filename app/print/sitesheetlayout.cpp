@@ -1,7 +1,7 @@
 #include "sitesheetlayout.h"
 
+#include "dipswitchdrawing.h"
 #include "kelvoaddress.h"
-#include "kelvoaddresslabel.h"
 
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -286,14 +286,14 @@ qreal SiteSheetLayout::switches(
     }
     for (int row = 0; row < rowCount; ++row) {
         text(painter, { topLeft.x(), cellsTop + row * cellSize, rowNameWidth, cellSize },
-            font(textSize), KelvoAddressLabel::rowName(row), Qt::AlignRight | Qt::AlignVCenter,
+            font(textSize), DipSwitchDrawing::rowName(row), Qt::AlignRight | Qt::AlignVCenter,
             captionColor);
     }
     if (painter) {
         // In points, so that the drawing's lines and margins come out as on a screen.
         painter->save();
         painter->scale(m_scale, m_scale);
-        KelvoAddressLabel::paintSwitches(*painter,
+        DipSwitchDrawing::paint(*painter,
             { cellsLeft, cellsTop, switchCount * cellSize, rowCount * cellSize },
             KelvoAddress::convertName(address));
         painter->restore();

@@ -1,13 +1,10 @@
 #pragma once
 
-#include "vxtypes.h"
+#include "framereader.h"
+#include "protocol.h"
 
 #include <QByteArray>
 #include <QObject>
-
-// The start byte of every frame; after it, 0xFE and the escape byte 0xFD are
-// sent as escape pairs so that 0xFE on the wire always begins a frame.
-inline constexpr byte FrameStart = 0xFE;
 
 // One frame of the adapter protocol, both as builder of outgoing frames and as
 // incremental parser of received bytes:
@@ -15,7 +12,9 @@ inline constexpr byte FrameStart = 0xFE;
 //   FE  length  command  payload...  checksum
 //
 // length is payload size + 1 (modulo 256, so 0 stands for 256), checksum the
-// 8-bit sum of length, command and payload.
+// 8-bit sum of length, command and payload. The program itself builds with
+// Frame::toWire() and reads with FrameReader; this class keeps the older
+// interface on the same code (the simulator parses with it).
 class CommunicationPackage : public QObject
 {
     Q_OBJECT
@@ -43,7 +42,12 @@ public:
     // The escaped frame with the stored checksum.
     QByteArray ToByteArray();
 
+    // Takes one received byte; a start byte drops whatever came before it.
+    // The result is that of the last checksum byte after the start byte
+    // (ParseIncomplete before one); once complete, Reset() before the next
+    // frame.
     int AddByte(byte b);
+    // The same result for the raw bytes read from their first one again.
     int Parse();
     void Reset();
 
@@ -51,15 +55,17 @@ public:
     QByteArray RawData() const { return m_raw; }
 
 private:
+    void decode(byte b);
+    // Command, length, data and checksum as the result has them: the frame's
+    // once complete, else all cleared.
+    void takeFrame();
+
     byte m_command = 0;
     QByteArray m_data;
     byte m_length = 0;
     byte m_checksum = 0;
     QByteArray m_raw;
     bool m_complete = false;
+    FrameDecoder m_decoder;
+    ParseResult m_result = ParseIncomplete;
 };
-
-// marker becomes (marker - 1, 01), marker - 1 becomes (marker - 1, 00).
-QByteArray EscapeBytes(const QByteArray &data, byte marker = FrameStart);
-// The inverse of EscapeBytes; a trailing escape byte yields nothing yet.
-QByteArray UnescapeBytes(const QByteArray &data, byte marker = FrameStart);

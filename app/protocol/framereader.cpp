@@ -2,6 +2,46 @@
 
 #include <QIODevice>
 
+#include <algorithm>
+#include <utility>
+
+FrameDecoder::Result FrameDecoder::add(byte b)
+{
+    if (b == FrameEscape) {
+        m_escaped = true;
+        return Incomplete;
+    }
+    const byte c = std::exchange(m_escaped, false) ? byte(b + FrameEscape) : b;
+    switch (m_state) {
+    case WaitStart:
+        if (c == FrameStart) {
+            m_frame = Frame();
+            m_state = ReadLength;
+        }
+        break;
+    case ReadLength:
+        m_length = c;
+        m_sum = c;
+        m_count = 0;
+        m_state = ReadCommand;
+        break;
+    case ReadCommand:
+    case ReadData:
+        if (m_state == ReadCommand)
+            m_frame.command = c;
+        else
+            m_frame.payload.append(char(c));
+        m_sum += c;
+        // Length 0 stands for 256: the count wraps to it after 255 payload bytes.
+        m_state = ++m_count == m_length ? ReadChecksum : ReadData;
+        break;
+    case ReadChecksum:
+        m_state = WaitStart;
+        return c == m_sum ? Complete : ChecksumError;
+    }
+    return Incomplete;
+}
+
 QString FrameReader::Item::text() const
 {
     const qsizetype end = wire.indexOf('\0');
@@ -10,8 +50,22 @@ QString FrameReader::Item::text() const
 
 void FrameReader::append(const QByteArray &bytes)
 {
-    for (char c : bytes)
-        add(byte(c));
+    const char *const end = bytes.constEnd();
+    for (const char *at = bytes.constBegin(); at != end;) {
+        if (hasPartialFrame()) {
+            addToFrame(byte(*at++));
+            continue;
+        }
+        // Text up to the next start byte in one piece; the start byte opens a frame.
+        const char *start = std::find(at, end, char(FrameStart));
+        m_text.append(at, start - at);
+        if (start == end)
+            break;
+        endText();
+        m_frame.append(char(FrameStart));
+        m_decoder.add(FrameStart);
+        at = start + 1;
+    }
     endText();
 }
 
@@ -32,40 +86,33 @@ void FrameReader::abandonPartialFrame()
 
 void FrameReader::clear()
 {
-    m_parser.Reset();
+    m_decoder.clear();
     m_frame.clear();
     m_text.clear();
     m_items.clear();
     m_droppedStartBytes = 0;
 }
 
-void FrameReader::add(byte b)
+void FrameReader::addToFrame(byte b)
 {
     if (b == FrameStart) {
-        if (hasPartialFrame())
-            failFrame();
+        // Another frame begins before this one ended.
+        failFrame();
         endText();
-        m_parser.Reset();
-        m_parser.AddByte(b);
         m_frame.append(char(b));
+        m_decoder.add(b);
         return;
     }
-    if (!hasPartialFrame()) {
-        m_text.append(char(b));
-        return;
-    }
-
     m_frame.append(char(b));
-    switch (m_parser.AddByte(b)) {
-    case CommunicationPackage::ParseComplete:
-        m_items.enqueue({ Item::FrameItem, { m_parser.Command(), m_parser.Data() }, m_frame });
-        m_frame.clear();
-        m_parser.Reset();
+    switch (m_decoder.add(b)) {
+    case FrameDecoder::Complete:
+        m_items.enqueue({ Item::FrameItem, m_decoder.frame(), std::exchange(m_frame, {}) });
+        m_decoder.clear();
         break;
-    case CommunicationPackage::ParseChecksumError:
+    case FrameDecoder::ChecksumError:
         failFrame();
         break;
-    default:
+    case FrameDecoder::Incomplete:
         if (m_frame.size() >= LongestFrame)
             failFrame();
         break;
@@ -79,7 +126,7 @@ void FrameReader::failFrame()
     // raised already.
     m_text = m_frame.mid(1);
     m_frame.clear();
-    m_parser.Reset();
+    m_decoder.clear();
     ++m_droppedStartBytes;
 }
 
@@ -87,6 +134,5 @@ void FrameReader::endText()
 {
     if (m_text.isEmpty())
         return;
-    m_items.enqueue({ Item::TextItem, {}, m_text });
-    m_text.clear();
+    m_items.enqueue({ Item::TextItem, {}, std::exchange(m_text, {}) });
 }

@@ -1,7 +1,5 @@
 #include "protocol.h"
 
-#include "communicationpackage.h"
-
 #include <initializer_list>
 
 namespace {
@@ -19,6 +17,17 @@ QByteArray upToZero(const QByteArray &data)
 {
     const int end = data.indexOf('\0');
     return end < 0 ? data : data.left(end);
+}
+
+void appendEscaped(QByteArray &wire, byte b, byte marker = FrameStart)
+{
+    const byte escape = marker - 1;
+    if (b == marker || b == escape) {
+        wire.append(char(escape));
+        wire.append(char(b == marker ? 0x01 : 0x00));
+    } else {
+        wire.append(char(b));
+    }
 }
 
 } // namespace
@@ -43,20 +52,33 @@ bool Frame::isRequest() const
     }
 }
 
-QByteArray Frame::toWire() const
+byte Frame::checksum() const
 {
-    CommunicationPackage package;
-    package.SetCommand(command);
-    package.SetData(payload);
-    package.CalculateChecksum();
-    return package.ToByteArray();
+    byte sum = byte(payload.size() + 1) + command;
+    for (char c : payload)
+        sum += byte(c);
+    return sum;
+}
+
+QByteArray Frame::toWire(byte checksum) const
+{
+    QByteArray wire;
+    // Each byte escaped at worst, behind the start byte.
+    wire.reserve(1 + 2 * (payload.size() + 3));
+    wire.append(char(FrameStart));
+    appendEscaped(wire, byte(payload.size() + 1));
+    appendEscaped(wire, command);
+    for (char c : payload)
+        appendEscaped(wire, byte(c));
+    appendEscaped(wire, checksum);
+    return wire;
 }
 
 namespace Frames {
 
 Frame login(const QString &password)
 {
-    return { LinkCommand::Login, EncodeDigits(password) };
+    return codedLogin(EncodeDigits(password));
 }
 
 Frame logout()
@@ -66,7 +88,17 @@ Frame logout()
 
 Frame masterPassword(const QString &password)
 {
-    const QByteArray digits = EncodeDigits(password);
+    return codedMasterPassword(EncodeDigits(password));
+}
+
+Frame codedLogin(const QByteArray &digits)
+{
+    return { LinkCommand::Login, digits };
+}
+
+// The adapter takes a new password only when it comes twice in the frame.
+Frame codedMasterPassword(const QByteArray &digits)
+{
     return { LinkCommand::MasterPassword, digits + digits };
 }
 
@@ -215,6 +247,33 @@ QByteArray DecodeBusAddress(const QByteArray &address)
             text.append(c);
     }
     return text;
+}
+
+QByteArray EscapeBytes(const QByteArray &data, byte marker)
+{
+    QByteArray escaped;
+    escaped.reserve(data.size() + 8);
+    for (char c : data)
+        appendEscaped(escaped, byte(c), marker);
+    return escaped;
+}
+
+QByteArray UnescapeBytes(const QByteArray &data, byte marker)
+{
+    const byte escape = marker - 1;
+    QByteArray plain;
+    plain.reserve(data.size());
+    byte addend = 0;
+    for (char ch : data) {
+        const byte c = byte(ch);
+        if (c == escape) {
+            addend = escape;
+        } else {
+            plain.append(char(byte(c + addend)));
+            addend = 0;
+        }
+    }
+    return plain;
 }
 
 QByteArray HexDump(const QByteArray &data)

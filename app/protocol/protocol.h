@@ -10,6 +10,12 @@
 // codes of call numbers, passwords and bus addresses. The program's link and
 // the simulator both speak through it.
 
+// The start byte of every frame; after it, 0xFE and the escape byte 0xFD are
+// sent as escape pairs (FD 01 and FD 00) so that 0xFE on the wire always
+// begins a frame.
+inline constexpr byte FrameStart = 0xFE;
+inline constexpr byte FrameEscape = FrameStart - 1;
+
 // Command codes. A request and the adapter's answer to it share their code.
 namespace LinkCommand {
 enum : byte {
@@ -55,8 +61,13 @@ struct Frame
     // A request for a value, which the adapter answers with a frame of the
     // same code rather than an acknowledgement.
     bool isRequest() const;
+    // The 8-bit sum of length (payload size + 1), command and payload.
+    byte checksum() const;
     // On the wire: start byte, length, command, payload, checksum, escaped.
-    QByteArray toWire() const;
+    // Every frame the program and the simulator send is built here.
+    QByteArray toWire() const { return toWire(checksum()); }
+    // The same with the checksum given, right or wrong.
+    QByteArray toWire(byte checksum) const;
 
     bool operator==(const Frame &other) const
     {
@@ -72,6 +83,9 @@ namespace Frames {
 Frame login(const QString &password);
 Frame logout();
 Frame masterPassword(const QString &password);
+// The same two for a password in the digit code already.
+Frame codedLogin(const QByteArray &digits);
+Frame codedMasterPassword(const QByteArray &digits);
 Frame callNumber(byte entry, const QByteArray &number, byte slot);
 Frame callRedirectTime(byte time, bool max);
 Frame statusByte(byte entry, byte status);
@@ -117,5 +131,10 @@ QByteArray DecodeDigits(const QByteArray &digits);
 // The text of a received bus address (letter byte first, then the floor byte);
 // empty when it holds 0xFE or '@'.
 QByteArray DecodeBusAddress(const QByteArray &address);
+// marker becomes (marker - 1, 01), marker - 1 becomes (marker - 1, 00).
+QByteArray EscapeBytes(const QByteArray &data, byte marker = FrameStart);
+// The inverse of EscapeBytes; a trailing escape byte yields nothing yet, and
+// the byte after an escape byte is added to it (two in a row count as one).
+QByteArray UnescapeBytes(const QByteArray &data, byte marker = FrameStart);
 // "fe 02 19 " style: two lower-case hex digits and a space per byte.
 QByteArray HexDump(const QByteArray &data);

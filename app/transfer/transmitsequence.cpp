@@ -88,7 +88,6 @@ void TransmitSequence::sendCurrent()
 {
     if (!m_running)
         return;
-    m_repeatTimer.stop();
     const Command command = commandOrder().at(m_position);
     m_current = ConfigurationFrames::command(m_configuration, command.entry, command.field);
     emit commandSent(command.entry, command.field);
@@ -150,6 +149,7 @@ void TransmitSequence::stop()
 {
     m_running = false;
     m_interrupting = false;
+    // The one place the repetition is dropped: a new run starts from here too.
     m_repeatTimer.stop();
     if (const quint64 ticket = std::exchange(m_ticket, 0))
         m_exchange->abandon(Exchange::Sequence, ticket);

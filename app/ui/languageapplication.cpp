@@ -13,16 +13,20 @@ LanguageApplication::~LanguageApplication() = default;
 void LanguageApplication::loadTranslation(
     const QString &prefix, const QString &locale, const QString &directory, bool replace)
 {
-    if (replace && currentTranslator) {
-        removeTranslator(currentTranslator);
-        // No longer installed anywhere, so nothing can reach it any more.
-        delete currentTranslator;
+    if (replace) {
+        for (QTranslator *translator : std::as_const(languageTranslators)) {
+            removeTranslator(translator);
+            // No longer installed anywhere, so nothing can reach it any more.
+            delete translator;
+        }
+        languageTranslators.clear();
     }
 
-    currentTranslator = new QTranslator(this);
+    auto *translator = new QTranslator(this);
     // A missing catalogue is not an error: its texts simply stay German.
-    const bool loaded = currentTranslator->load(prefix + locale, directory);
+    const bool loaded = translator->load(prefix + locale, directory);
     qCDebug(lcResources).noquote()
         << "catalogue" << prefix + locale << (loaded ? "loaded from" : "not found in") << directory;
-    installTranslator(currentTranslator);
+    installTranslator(translator);
+    languageTranslators.append(translator);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QList>
 
 class QTranslator;
 
@@ -14,11 +15,13 @@ public:
     ~LanguageApplication() override;
 
     // Loads directory/prefix+locale.qm and installs it even when the file is
-    // missing (an empty catalogue changes no text). With replace, the catalogue
-    // installed last is removed first; older ones stay installed beneath.
+    // missing (an empty catalogue changes no text). With replace, it begins a
+    // language: every catalogue installed for the one before is removed
+    // first. Without, it joins the catalogues of the language under way (the
+    // toolkit's own texts beside the program's).
     void loadTranslation(
         const QString &prefix, const QString &locale, const QString &directory, bool replace);
 
 private:
-    QTranslator *currentTranslator = nullptr;
+    QList<QTranslator *> languageTranslators; // of the language chosen last
 };

@@ -45,7 +45,10 @@ void checkFrame(const FrameReader::Item &item)
         check((result == CommunicationPackage::ParseComplete) == (i == item.wire.size() - 1));
     }
     check(parser.Command() == item.frame.command && parser.Data() == item.frame.payload);
+    check(parser.Parse() == CommunicationPackage::ParseComplete);
     check(item.frame.payload.size() <= 255);
+    // The bytes mean what the frame says, however they were escaped.
+    check(UnescapeBytes(item.wire) == UnescapeBytes(item.frame.toWire()));
 
     // Built again, it reads back the same.
     FrameReader again;

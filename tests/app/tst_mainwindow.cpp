@@ -24,6 +24,7 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 namespace {
 
@@ -226,8 +227,10 @@ private slots:
             "Optionen: Auf Master umleiten", "Alle Teilnehmer auf Master umleiten" };
         QCOMPARE(texts(), german);
 
-        // Any number of switches leaves one version suffix in the title, and
-        // the values on screen as they were.
+        // Any number of switches leaves one version suffix in the title, the
+        // values on screen as they were, and the catalogues of one language.
+        const auto catalogues = [] { return qApp->findChildren<QTranslator *>().size(); };
+        const qsizetype installed = catalogues();
         for (int i = 0; i < 3; ++i) {
             speak(window, "actionEnglisch");
             QCOMPARE(texts(),
@@ -237,6 +240,7 @@ private slots:
             speak(window, "actionDeutsch");
             QCOMPARE(texts(), german);
         }
+        QCOMPARE(catalogues(), installed);
         QCOMPARE(window.configuration(), values);
 
         speak(window, "actionEnglisch");

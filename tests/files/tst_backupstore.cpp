@@ -48,7 +48,7 @@ void TestBackupStore::save_data()
     QTest::addColumn<QString>("written"); // empty: refused
     QTest::addColumn<QStringList>("removed");
 
-    const QStringList full = storeNames(BackupStore::Kept);
+    const QStringList full = storeNames(50); // the newest 50 are kept
     const QStringList others { "0-my-own-config.tml", "notes.txt", "2026-13-01_00-00-00.tml",
         "2026-01-01_00-00-00_1.tml", "2026-01-01_00-00-00.tml~" };
     QTest::newRow("only the store's own files rotate")
@@ -59,7 +59,7 @@ void TestBackupStore::save_data()
     QTest::newRow("name taken by another writer; _10 is newer than _9")
         << QStringList { "2026-06-01_12-00-00.tml", "2025-12-31_23-59-59_9.tml",
                "2025-12-31_23-59-59_10.tml" }
-            + storeNames(BackupStore::Kept - 3)
+            + storeNames(47)
         << Noon << 0 << "2026-06-01_12-00-00_2.tml" << QStringList { "2025-12-31_23-59-59_9.tml" };
     QTest::newRow("disk full: nothing left behind, nothing rotated")
         << full << Noon << 64 << QString() << QStringList();

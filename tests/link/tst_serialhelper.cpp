@@ -1,5 +1,4 @@
 #include "exchange.h"
-#include "framereader.h"
 #include "ptypeer.h"
 #include "serialhelper.h"
 
@@ -18,8 +17,6 @@
 
 using Command = std::function<bool(SerialHelper &)>;
 Q_DECLARE_METATYPE(Command)
-using Codec = QByteArray (*)(const QByteArray &);
-Q_DECLARE_METATYPE(Codec)
 
 namespace {
 
@@ -70,8 +67,6 @@ private slots:
     void init();
     void cleanup();
 
-    void readerItems_data();
-    void readerItems();
     void wireFrames_data();
     void wireFrames();
     void receive_data();
@@ -85,8 +80,6 @@ private slots:
     void openAndClose();
     void accessDenied();
     void portLost();
-    void payloadCodes_data();
-    void payloadCodes();
 
 private:
     // Sends the bytes and a closing frame; returns what came before that frame.
@@ -122,61 +115,6 @@ QStringList tst_SerialHelper::raisedFor(const QByteArray &bytes)
     QStringList raised = log->take();
     raised.removeLast();
     return raised;
-}
-
-// FrameReader alone: what it makes of bytes, appended as they come.
-void tst_SerialHelper::readerItems_data()
-{
-    QTest::addColumn<QList<QByteArray>>("appends");
-    QTest::addColumn<bool>("pause"); // the reader gives up a partial frame at the end
-    QTest::addColumn<QStringList>("items");
-    QTest::addColumn<int>("dropped");
-
-    const QByteArray ack = QByteArray::fromHex("fe012021");
-    const QByteArray status = QByteArray::fromHex("fe031902dffd00"); // checksum fd, escaped
-    using L = QList<QByteArray>;
-    // clang-format off
-    QTest::newRow("text up to a zero byte") << L { { "Ruf\0fuer", 8 } } << false << QStringList { "text Ruf" } << 0;
-    QTest::newRow("Latin-1") << L { "Gr\xfc\xdf" "e" } << false << QStringList { "text Grüße" } << 0;
-    QTest::newRow("text, frame, text") << L { "vor" + ack + "nach" } << false << QStringList { "text vor", "frame 20 ", "text nach" } << 0;
-    QTest::newRow("frames in one append") << L { ack + status + ack } << false << QStringList { "frame 20 ", "frame 19 02df", "frame 20 " } << 0;
-    QTest::newRow("text of two appends") << L { "Ruf fuer ", "Teilnehmer" } << false << QStringList { "text Ruf fuer ", "text Teilnehmer" } << 0;
-    QTest::newRow("frame split after its start") << L { status.left(1), status.mid(1) } << false << QStringList { "frame 19 02df" } << 0;
-    QTest::newRow("frame split inside an escape pair") << L { status.left(6), status.mid(6) } << false << QStringList { "frame 19 02df" } << 0;
-    QTest::newRow("frame waits for its rest") << L { status.left(5) } << false << QStringList {} << 0;
-    QTest::newRow("two escape bytes count as one") << L { QByteArray::fromHex("fe0219fdfd0119") } << false << QStringList { "frame 19 fe" } << 0;
-    QTest::newRow("length 0 is 256, not none") << L { QByteArray::fromHex("fe001212") } << false << QStringList {} << 0;
-    QTest::newRow("wrong checksum gives the bytes back") << L { "\xfe\r\nRuf 2:aus\r\nTuer\r\n" } << false << QStringList { "text \r\nRuf 2:aus\r\nTuer\r\n" } << 1;
-    QTest::newRow("another start byte first") << L { "\xfe\x05" "ab" + ack } << false << QStringList { "text \x05" "ab", "frame 20 " } << 1;
-    QTest::newRow("no frame within the longest") << L { "\xfe" + QByteArray(600, '\xfd') } << false << QStringList { "text " + QString(600, u'ý') } << 1;
-    QTest::newRow("given up after a pause") << L { "ab\xfe\tRuf" } << true << QStringList { "text ab", "text \tRuf" } << 1;
-    // clang-format on
-}
-
-void tst_SerialHelper::readerItems()
-{
-    QFETCH(QList<QByteArray>, appends);
-    QFETCH(bool, pause);
-    QFETCH(QStringList, items);
-    QFETCH(int, dropped);
-
-    FrameReader reader;
-    for (const QByteArray &bytes : std::as_const(appends)) {
-        reader.append(bytes);
-        QVERIFY(reader.partialFrameSize() <= FrameReader::LongestFrame);
-    }
-    if (pause)
-        reader.abandonPartialFrame();
-    QStringList taken;
-    while (reader.hasItem()) {
-        const FrameReader::Item item = reader.takeItem();
-        taken << (item.kind == FrameReader::Item::FrameItem
-                ? QStringLiteral("frame %1 ").arg(item.frame.command, 2, 16, QLatin1Char('0'))
-                    + QString::fromLatin1(item.frame.payload.toHex())
-                : QStringLiteral("text ") + item.text());
-    }
-    QCOMPARE(taken, items);
-    QCOMPARE(reader.droppedStartBytes(), dropped);
 }
 
 // Every command as it must look on the wire; the adapter sends the same bytes
@@ -481,41 +419,6 @@ void tst_SerialHelper::portLost()
         peer = std::make_unique<PtyPeer>();
         QVERIFY(QFile::remove(path) && QFile::link(peer->portName(), path));
     }
-}
-
-void tst_SerialHelper::payloadCodes_data()
-{
-    QTest::addColumn<Codec>("codec");
-    QTest::addColumn<QByteArray>("input");
-    QTest::addColumn<QByteArray>("output");
-
-    const auto encode = Codec(static_cast<QByteArray (*)(const QByteArray &)>(EncodeDigits));
-    const auto decode = Codec(DecodeDigits);
-    const auto address = Codec(DecodeBusAddress);
-    // clang-format off
-    QTest::newRow("encode all digits") << encode << QByteArray("1234567890") << bytes("0102030405060708090a");
-    QTest::newRow("encode up to a zero byte") << encode << QByteArray("12\0" "34", 5) << bytes("0102");
-    QTest::newRow("encode Latin-1 superscript two") << encode << QByteArray("\xb2") << bytes("02");
-    QTest::newRow("decode call number") << decode << bytes("0a0301020a") << QByteArray("03120");
-    QTest::newRow("decode: byte 0 is the digit 0") << decode << bytes("0500") << QByteArray("50");
-    QTest::newRow("decode: no number") << decode << bytes("0102ff") << QByteArray();
-    QTest::newRow("decode: signed values") << decode << bytes("0c80") << QByteArray("12-128");
-    QTest::newRow("address A12") << address << bytes("410c") << QByteArray("A12");
-    QTest::newRow("address: 47 is a number") << address << bytes("412f") << QByteArray("A47");
-    QTest::newRow("address: 48 is a character") << address << bytes("4130") << QByteArray("A0");
-    QTest::newRow("address with fe: none") << address << bytes("41fe") << QByteArray();
-    QTest::newRow("address with @: none") << address << bytes("400c") << QByteArray();
-    QTest::newRow("hex dump") << Codec(HexDump) << bytes("fe020a") << QByteArray("fe 02 0a ");
-    // clang-format on
-}
-
-void tst_SerialHelper::payloadCodes()
-{
-    QFETCH(Codec, codec);
-    QFETCH(QByteArray, input);
-    QFETCH(QByteArray, output);
-
-    QCOMPARE(codec(input), output);
 }
 
 QTEST_GUILESS_MAIN(tst_SerialHelper)

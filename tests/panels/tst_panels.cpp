@@ -164,6 +164,30 @@ private slots:
         QCOMPARE(row.addressEdit()->text(), QStringLiteral("C27"));
     }
 
+    // Each box stands for its bit of the status byte, as the adapter and the
+    // files have it.
+    void optionBits()
+    {
+        const std::pair<const char *, int> boxes[] = { { "nightBox", 0x01 }, { "signalBox", 0x04 },
+            { "callBox", 0x08 }, { "priorityBox", 0x10 }, { "featureBox", 0x20 } };
+        MasterWidget master;
+        AttendeeWidget attendee(5, nullptr);
+        for (EntryPanel *panel : std::initializer_list<EntryPanel *> { &master, &attendee }) {
+            for (const auto &[name, bit] : boxes) {
+                auto *box = panel->findChild<QCheckBox *>(name);
+                if (!box && panel == &master && bit == 0x20)
+                    continue; // the master has no extended functions
+                QVERIFY2(box, name);
+                panel->setStatusByte(byte(bit));
+                for (const QCheckBox *other : panel->findChildren<QCheckBox *>())
+                    QVERIFY2(other->isChecked() == (other == box), name);
+                panel->setStatusByte(0);
+                box->setChecked(true);
+                QCOMPARE(int(panel->statusByte()), bit);
+            }
+        }
+    }
+
     void accessibleNames_data()
     {
         QTest::addColumn<QString>("language");

@@ -64,19 +64,22 @@ private slots:
         QTest::addColumn<QString>("attendee");
         // The master's text of its redirect option, the option only the master
         // has, the rows beside a drawing of the switches, the note for an address
-        // they cannot set, the line of attendees without values, page and date.
+        // they cannot set, the line of attendees without values, page and date;
+        // the options of the status bits 0x04 and 0x08.
         QTest::addColumn<QStringList>("words");
 
         QTest::newRow("German") << QString("vxasoft_de_DE") << QString("Teilnehmer %1")
                                 << QStringList { "Alle Teilnehmer auf Master umleiten",
                                        "Wahl ohne warten", "oben Mitte unten", "nicht einstellbar",
                                        "Ohne Eintrag: Teilnehmer 7", "Seite 2 von 2",
-                                       "Stand: 07.12.2026" };
+                                       "Stand: 07.12.2026", "Rufsignalisierung AUS",
+                                       "Rufweiterschaltung" };
         QTest::newRow("English") << QString("vxasoft_en_EN") << QString("Attendee %1")
                                  << QStringList { "Redirect all attendees to master",
                                         "Dial without waiting", "up middle down", "cannot be set",
                                         "No entry: attendee 7", "Page 2 of 2",
-                                        "As of 7 December 2026" };
+                                        "As of 7 December 2026", "Call signalling OFF",
+                                        "Call forwarding" };
     }
 
     void pdfText()
@@ -85,7 +88,8 @@ private slots:
         QFETCH(QString, attendee);
         QFETCH(QStringList, words);
         const QString masterText = words[0], masterOnly = words[1], rowNames = words[2],
-                      unsettable = words[3], emptyLine = words[4];
+                      unsettable = words[3], emptyLine = words[4], signallingOff = words[7],
+                      callRedirect = words[8];
         if (QStandardPaths::findExecutable("pdftotext").isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed");
 
@@ -128,6 +132,8 @@ private slots:
             QCOMPARE(block.contains(masterOnly), entry == 0);
             QCOMPARE(block.contains(unsettable), entry == 6);
             QCOMPARE(block.contains(rowNames), entry >= 1 && entry <= 5);
+            QCOMPARE(block.contains(signallingOff), bool(values.statusByte & 0x04));
+            QCOMPARE(block.contains(callRedirect), bool(values.statusByte & 0x08));
         }
         // An attendee without any value appears only in the common line.
         QCOMPARE(text.count(heading(7)), emptyLine.count(heading(7)));

@@ -1,10 +1,28 @@
-// Login, transmit, receive and the safe transfer against a link that plays the
-// adapter from a script: the frames on the wire, where each answer goes,
-// refusals, time-outs, cancel and restart.
+// Login, transmit, receive and the safe transfer against a fake link that
+// plays the adapter from a script: the frames on the wire, where each answer
+// goes, refusals, time-outs, cancel and restart.
+//
+// A script row (Scripts below) is name | steps | frames sent | log, the lists
+// separated by "; ", and goes on in lines that start with blanks. Frames are
+// hex, command byte first ("12 04 02" asks for number 2 of attendee 4);
+// <transmit> and <receive> stand for the 41 frames of a transmit of the
+// default configuration and of a receive, <receive[:6]> for a slice. The log
+// is what the objects report. The fake answers as answerTo() says, except:
+// mute (nothing), hold/refuse/twice i... (frame i from 0: no answer, NAK, two
+// read at once), close (the port), answer <frame> (sent now). The objects:
+// login <digits>, logout, password <digits>, reset, forget, quit (on closing);
+// send <frame>, abandon (the sequence lane); transmit, receive; write, read,
+// reset! (safely) with backup, verify, unsaved, decline (no backup, no going
+// on); cancel, interrupt (all); delay <ms> (a transmit's repetition, else 0);
+// on-NAK <step> (between a NAK and its repetition); fill, type (the screen, and
+// typing during a transmit). Logging: pending, values, partly?, kept, read?,
+// idle?. Waiting: events (what is due now), until <n> (frames sent), settle
+// (nothing awaited), wait (anything), done (the last run ended); count <n>.
 
 #include "configurationtext.h"
 #include "safetransfer.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QMetaEnum>
 #include <QRegularExpression>
@@ -13,7 +31,6 @@
 
 namespace {
 
-// Frames as hex, command byte first: "12 04 02" asks for number 2 of attendee 4.
 QString hex(const Frame &frame)
 {
     return QString::fromLatin1((char(frame.command) + frame.payload).toHex(' '));
@@ -135,10 +152,6 @@ QString summary(const Configuration &c)
 }
 
 // Every object under test on one fake link, and a log of what they report.
-// Its steps: see run() and addActions(); "reset!" resets safely, "events"
-// handles what is due now, "until <n>" waits for n frames sent, "count <n>"
-// checks that many are, "settle" waits until nothing is awaited, "wait" until
-// something happens, "done" until the run ended.
 struct Rig
 {
     FakeAdapter link;
@@ -151,7 +164,8 @@ struct Rig
     QStringList log;
     quint64 ownTicket = 0;
     qsizetype startedAt = 0;
-    bool saves = true, goesOn = true, cancelOnRefusal = false;
+    bool saves = true, goesOn = true;
+    QString onRefusal; // a step
     SafeTransfer::Phase phase = SafeTransfer::Idle;
     QHash<QString, std::function<void(const QString &)>> actions;
 
@@ -175,8 +189,8 @@ struct Rig
             if (t == ownTicket)
                 note("answered " + hex(f));
             // After the sequences' own slots: between a NAK and its repetition.
-            if (cancelOnRefusal && f.command == LinkCommand::NoAcknowledge)
-                transmit.cancel();
+            if (!onRefusal.isEmpty() && f.command == LinkCommand::NoAcknowledge)
+                run(onRefusal);
         });
         QObject::connect(
             &exchange, &Exchange::failed, [this](auto, auto why, auto what, quint64 t) {
@@ -263,7 +277,8 @@ struct Rig
             { "verify", [this](auto) { safe.setVerifyEnabled(true); } },
             { "unsaved", [this](auto) { saves = false; } },
             { "decline", [this](auto) { goesOn = false; } },
-            { "cancel-on-NAK", [this](auto) { cancelOnRefusal = true; } },
+            { "on-NAK", [this](const QString &step) { onRefusal = step; } },
+            { "delay", [this](const QString &ms) { transmit.setRepetitionDelay(ms.toInt()); } },
             { "fill", [this](auto) { fill(); } },
             { "type",
                 [this](auto) {
@@ -332,8 +347,6 @@ struct Rig
     }
 };
 
-// A row: its name | steps | frames sent | log. A line that starts with blanks
-// goes on with the row before.
 const char Scripts[] = R"(
 login accepted | mute; login 1234; answer 20; pending | 00 01 02 03 04 | in; pending ffff
 login refused: message, then logout, whose answer changes nothing
@@ -392,9 +405,12 @@ refused command sent again; an ACK starts the count again | refuse 2 4 5 6; tran
 fourth refusal ends the run; a late ACK is unexpected
     | refuse 0 1 2 3; transmit; done; answer 20 | 03 1e; 03 1e; 03 1e; 03 1e
     | refused: Zeit bis zur Rufweiterschaltung; unexpected 20
-cancel drops the repetition after a refusal
-    | refuse 2; cancel-on-NAK; transmit; until 3; settle; receive; done
-    | <transmit[:3]>; <receive> | finished
+cancel drops the repetition after a refusal; the next run sends its own
+    | refuse 2; delay 100; on-NAK cancel; transmit; until 3; settle; mute; transmit; done
+    | <transmit[:3]>; 03 1e | no answer: Zeit bis zur Rufweiterschaltung
+interrupt drops it too | refuse 2; delay 100; on-NAK interrupt; transmit; done; mute; transmit;
+      done | <transmit[:3]>; 03 1e | interrupted: Rufnummer 1 von Master;
+      no answer: Zeit bis zur Rufweiterschaltung
 restart: the old run's late ACK is awaited and dropped
     | hold 2; transmit; until 3; transmit; count 3; answer 20; count 4; done
     | <transmit[:3]>; <transmit> | finished
@@ -467,6 +483,7 @@ private slots:
     void scripts();
     void answers_data();
     void answers();
+    void repetitionAfterASecond();
 };
 
 void TestTransfer::answers_data()
@@ -496,6 +513,22 @@ void TestTransfer::answers()
             QVERIFY2(
                 Exchange::isAnswerTo(frame(request), frame(answer)) == !counts, qPrintable(answer));
     }
+}
+
+// The wait the scripts leave out: a refused command goes out again a second
+// later, not at once.
+void TestTransfer::repetitionAfterASecond()
+{
+    FakeAdapter link;
+    Exchange exchange(&link);
+    TransmitSequence transmit(&exchange);
+    link.refused = QStringList { "0" };
+    QSignalSpy sent(&transmit, &TransmitSequence::commandSent);
+    QElapsedTimer clock;
+    clock.start();
+    transmit.start(Configuration());
+    QVERIFY(sent.wait(3000) && sent.size() == 2);
+    QCOMPARE_GE(clock.elapsed(), 900); // a timer may fire up to 5 % early
 }
 
 void TestTransfer::scripts_data()

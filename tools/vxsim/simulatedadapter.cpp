@@ -1,15 +1,11 @@
 #include "simulatedadapter.h"
 
-#include "protocol.h"
-
 #include <utility>
 
 namespace {
 
-using Reply = SimulatedAdapter::Reply;
-
-const Reply Ack { LinkCommand::Acknowledge, {} };
-const Reply Nak { LinkCommand::NoAcknowledge, {} };
+const Frame Ack = Frames::acknowledge();
+const Frame Nak = Frames::noAcknowledge();
 
 bool isDigitCode(const QByteArray &digits)
 {
@@ -39,9 +35,10 @@ bool SimulatedAdapter::takeChanged()
     return std::exchange(m_changed, false);
 }
 
-std::optional<Reply> SimulatedAdapter::handle(byte command, const QByteArray &payload)
+std::optional<Frame> SimulatedAdapter::handle(const Frame &frame)
 {
-    switch (command) {
+    const QByteArray &payload = frame.payload;
+    switch (frame.command) {
     case LinkCommand::Acknowledge:
     case LinkCommand::NoAcknowledge:
         return std::nullopt;
@@ -62,17 +59,16 @@ std::optional<Reply> SimulatedAdapter::handle(byte command, const QByteArray &pa
     default:
         if (!m_loggedIn)
             return Nak;
-        return Frame { command, payload }.isRequest() ? read(command, payload)
-                                                      : configure(command, payload);
+        return frame.isRequest() ? read(frame) : configure(frame);
     }
 }
 
-std::optional<Reply> SimulatedAdapter::configure(byte command, const QByteArray &payload)
+std::optional<Frame> SimulatedAdapter::configure(const Frame &frame)
 {
-    const Frame frame { command, payload };
+    const QByteArray &payload = frame.payload;
     const byte entry = payload.isEmpty() ? byte(0xFF) : frame.at(0);
     Configuration &configuration = m_state.configuration;
-    switch (command) {
+    switch (frame.command) {
     case LinkCommand::MasterPassword: {
         const QByteArray first = payload.left(payload.size() / 2);
         if (payload.size() != 8 || payload.mid(4) != first || !isDigitCode(first))
@@ -95,7 +91,7 @@ std::optional<Reply> SimulatedAdapter::configure(byte command, const QByteArray 
     case LinkCommand::MaxCallTime:
         if (payload.size() != 1)
             return Nak;
-        if (command == LinkCommand::MaxCallTime) {
+        if (frame.command == LinkCommand::MaxCallTime) {
             configuration.maxCallTime = frame.at(0);
             stored(Configuration::Master, ConfigurationField::MaxCallTime);
         } else {
@@ -131,36 +127,40 @@ std::optional<Reply> SimulatedAdapter::configure(byte command, const QByteArray 
     return Ack;
 }
 
-std::optional<Reply> SimulatedAdapter::read(byte command, const QByteArray &payload) const
+// An answer carries the request's code with the payload of the command that
+// sets the value; only the master password comes once, not twice.
+std::optional<Frame> SimulatedAdapter::read(const Frame &request) const
 {
-    const byte entry = payload.isEmpty() ? byte(0xFF) : byte(payload.at(0));
+    const byte command = request.command;
+    const byte entry = request.payload.isEmpty() ? byte(0xFF) : request.at(0);
     const Configuration &configuration = m_state.configuration;
+    const auto answer = [command](const Frame &setting) {
+        return Frame { command, setting.payload };
+    };
     switch (command) {
     case LinkCommand::ReadMasterPassword:
-        return Reply { command, EncodeDigits(m_state.password) };
+        return Frame { command, EncodeDigits(m_state.password) };
     case LinkCommand::ReadCallRedirectTime:
-        return Reply { command, QByteArray(1, char(configuration.callRedirectTime)) };
+        return answer(Frames::callRedirectTime(byte(configuration.callRedirectTime), false));
     case LinkCommand::ReadMaxCallTime:
-        return Reply { command, QByteArray(1, char(configuration.maxCallTime)) };
+        return answer(Frames::callRedirectTime(byte(configuration.maxCallTime), true));
     case LinkCommand::ReadCallNumber: {
-        const byte slot = payload.size() >= 2 ? byte(payload.at(1)) : byte(0);
+        const byte slot = request.at(1);
         if (!Configuration::isEntry(entry) || (slot != 1 && slot != 2))
             return Nak;
         const ConfigurationEntry &values = configuration.entries[entry];
         const QString number = slot == 1 ? values.callNumber1 : values.callNumber2;
-        return Reply { command, Frames::callNumber(entry, number.toLatin1(), slot).payload };
+        return answer(Frames::callNumber(entry, number.toLatin1(), slot));
     }
     case LinkCommand::ReadStatusByte:
         if (!Configuration::isEntry(entry))
             return Nak;
-        return Reply { command,
-            Frames::statusByte(entry, configuration.entries[entry].statusByte).payload };
+        return answer(Frames::statusByte(entry, configuration.entries[entry].statusByte));
     case LinkCommand::ReadBusAddress:
         if (!Configuration::isEntry(entry))
             return Nak;
         // An empty address reads as floor 0.
-        return Reply { command,
-            Frames::busAddress(entry, configuration.entries[entry].busAddress).payload };
+        return answer(Frames::busAddress(entry, configuration.entries[entry].busAddress));
     default:
         return Nak;
     }

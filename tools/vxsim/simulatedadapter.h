@@ -2,9 +2,7 @@
 
 #include "adapterstate.h"
 #include "corruption.h"
-#include "vxtypes.h"
-
-#include <QByteArray>
+#include "protocol.h"
 
 #include <optional>
 
@@ -13,17 +11,11 @@
 class SimulatedAdapter
 {
 public:
-    struct Reply
-    {
-        byte command = 0;
-        QByteArray payload;
-    };
-
     explicit SimulatedAdapter(
         const AdapterState &state, std::optional<Corruption> corruption = std::nullopt);
 
     // No answer for the program's own ACK and NAK.
-    std::optional<Reply> handle(byte command, const QByteArray &payload);
+    std::optional<Frame> handle(const Frame &frame);
 
     const AdapterState &state() const { return m_state; }
     bool isLoggedIn() const { return m_loggedIn; }
@@ -31,8 +23,8 @@ public:
     bool takeChanged();
 
 private:
-    std::optional<Reply> configure(byte command, const QByteArray &payload);
-    std::optional<Reply> read(byte command, const QByteArray &payload) const;
+    std::optional<Frame> configure(const Frame &frame);
+    std::optional<Frame> read(const Frame &request) const;
     void stored(int entry, ConfigurationField field);
 
     AdapterState m_state;

@@ -69,25 +69,24 @@ void Simulator::receive(const QByteArray &bytes)
         const int result = m_parser->AddByte(byte(c));
         if (result == CommunicationPackage::ParseComplete) {
             const QByteArray wire = m_parser->RawData();
-            const byte command = m_parser->Command();
-            const QByteArray payload = m_parser->Data();
+            const Frame frame { m_parser->Command(), m_parser->Data() };
             m_parser->Reset();
-            handleFrame(command, payload, wire);
+            handleFrame(frame, wire);
         } else if (result == CommunicationPackage::ParseChecksumError) {
             log("rx bad checksum", m_parser->RawData());
             m_parser->Reset();
             if (!isSilent())
-                send(LinkCommand::NoAcknowledge, {});
+                send(Frames::noAcknowledge());
         }
     }
 }
 
-void Simulator::handleFrame(byte command, const QByteArray &payload, const QByteArray &wire)
+void Simulator::handleFrame(const Frame &frame, const QByteArray &wire)
 {
     if (m_options.chatterPerSecond > 0)
         startChatter();
     log("rx", wire);
-    if (command == LinkCommand::Acknowledge || command == LinkCommand::NoAcknowledge)
+    if (frame.isAcknowledgement())
         return;
     if (isSilent()) {
         log("silent, no answer to", wire);
@@ -95,14 +94,14 @@ void Simulator::handleFrame(byte command, const QByteArray &payload, const QByte
     }
     ++m_answered;
     if (m_options.nakEvery > 0 && m_answered % m_options.nakEvery == 0) {
-        send(LinkCommand::NoAcknowledge, {});
+        send(Frames::noAcknowledge());
         return;
     }
-    const std::optional<SimulatedAdapter::Reply> reply = m_adapter->handle(command, payload);
+    const std::optional<Frame> reply = m_adapter->handle(frame);
     if (m_adapter->takeChanged())
         saveState();
     if (reply)
-        send(reply->command, reply->payload);
+        send(*reply);
 }
 
 bool Simulator::isSilent() const
@@ -110,13 +109,9 @@ bool Simulator::isSilent() const
     return m_options.silentAfter >= 0 && m_answered >= m_options.silentAfter;
 }
 
-void Simulator::send(byte command, const QByteArray &payload)
+void Simulator::send(const Frame &frame)
 {
-    CommunicationPackage package;
-    package.SetCommand(command);
-    package.SetData(payload);
-    package.CalculateChecksum();
-    const QByteArray wire = package.ToByteArray();
+    const QByteArray wire = frame.toWire();
     const auto write = [this, wire] { log(m_line->send(wire) ? "tx" : "tx dropped", wire); };
     if (m_options.latencyMs > 0)
         QTimer::singleShot(m_options.latencyMs, this, write);

@@ -42,8 +42,8 @@ public:
 
 private:
     void receive(const QByteArray &bytes);
-    void handleFrame(byte command, const QByteArray &payload, const QByteArray &wire);
-    void send(byte command, const QByteArray &payload);
+    void handleFrame(const Frame &frame, const QByteArray &wire);
+    void send(const Frame &frame);
     void startChatter();
     void sendChatter();
     bool isSilent() const;

@@ -151,7 +151,7 @@ struct Rig
     QStringList log;
     quint64 ownTicket = 0;
     qsizetype startedAt = 0;
-    bool saves = true, goesOn = true, cancelOnRefusal = false;
+    bool saves = true, goesOn = true, writes = true, cancelOnRefusal = false;
     SafeTransfer::Phase phase = SafeTransfer::Idle;
     QHash<QString, std::function<void(const QString &)>> actions;
 
@@ -263,6 +263,14 @@ struct Rig
             { "verify", [this](auto) { safe.setVerifyEnabled(true); } },
             { "unsaved", [this](auto) { saves = false; } },
             { "decline", [this](auto) { goesOn = false; } },
+            { "show",
+                [this](auto) {
+                    safe.setConfirmChanges([this](const Configuration &adapter) {
+                        note(QString("changes from %1").arg(adapter.maxCallTime));
+                        return writes;
+                    });
+                } },
+            { "keep", [this](auto) { writes = false; } },
             { "cancel-on-NAK", [this](auto) { cancelOnRefusal = true; } },
             { "fill", [this](auto) { fill(); } },
             { "type",
@@ -427,9 +435,16 @@ backup, write, verify | backup; verify; write; done | <receive>; <transmit>; <re
     | Backup 1/123; saved 45; Transmit 42/123; Verify 83/123; verified 60/45; finished
 backup before a reset | backup; verify; reset!; done | <receive>; 38 52 53 54
     | Backup 1/42; saved 45; Reset 42/42; finished; reset ok
-backup refused: write after asking | refuse 0; backup; write; done | 14; <transmit>
-    | Backup 1/82; asked BackupRefused Maximale Zeit der Rufsignalisierung; Transmit 42/82;
-      finished
+changes shown once the backup is saved | backup; show; write; done | <receive>; <transmit>
+    | Backup 1/82; saved 45; changes from 45; Transmit 42/82; finished
+changes not wanted: nothing written | backup; show; keep; write; done; partly? | <receive>
+    | Backup 1/82; saved 45; changes from 45; declined Backup; not partly
+no changes shown without the backup, nor before a reset | show; write; done; backup; reset!; done
+    | <transmit>; <receive>; 38 52 53 54
+    | Transmit 1/41; finished; Backup 1/42; saved 45; Reset 42/42; finished; reset ok
+backup refused: write after asking, without a list | refuse 0; backup; show; write; done
+    | 14; <transmit> | Backup 1/82; asked BackupRefused Maximale Zeit der Rufsignalisierung;
+      Transmit 42/82; finished
 backup not answered: no write if the user says no | hold 3; backup; decline; write; done
     | <receive[:4]> | Backup 1/82; asked BackupNotAnswered Rufnummer 2 von Master;
       declined Backup: Rufnummer 2 von Master

@@ -107,7 +107,7 @@ private slots:
         // Options a file or the adapter sets stay in sight while folded away.
         const auto summary = [&] { return row.child<QLabel>("summaryLabel")->text(); };
         QCOMPARE(summary(), QString());
-        row.panel->setStatusByte(0x0D);
+        row.panel->showEntry({ {}, {}, {}, 0x0D });
         // Only a file or the adapter sets the signalling flag, never the user.
         QVERIFY(row.child("signalBox")->isChecked() && !row.child("signalBox")->isEnabled());
         QCOMPARE(summary(),

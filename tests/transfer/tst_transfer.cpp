@@ -151,7 +151,7 @@ struct Rig
     QStringList log;
     quint64 ownTicket = 0;
     qsizetype startedAt = 0;
-    bool saves = true, goesOn = true, writes = true, cancelOnRefusal = false;
+    bool saves = true, goesOn = true, cancelOnRefusal = false;
     SafeTransfer::Phase phase = SafeTransfer::Idle;
     QHash<QString, std::function<void(const QString &)>> actions;
 
@@ -210,6 +210,10 @@ struct Rig
             note(QString("asked %1 %2").arg(key(why), what));
             return goesOn;
         });
+        safe.setConfirmChanges([this](const Configuration &adapter) {
+            note(QString("changes from %1").arg(adapter.maxCallTime));
+            return goesOn;
+        });
         QObject::connect(
             &safe, &SafeTransfer::progress, [this](auto now, int, auto, int step, int total) {
                 if (std::exchange(phase, now) != now)
@@ -263,14 +267,6 @@ struct Rig
             { "verify", [this](auto) { safe.setVerifyEnabled(true); } },
             { "unsaved", [this](auto) { saves = false; } },
             { "decline", [this](auto) { goesOn = false; } },
-            { "show",
-                [this](auto) {
-                    safe.setConfirmChanges([this](const Configuration &adapter) {
-                        note(QString("changes from %1").arg(adapter.maxCallTime));
-                        return writes;
-                    });
-                } },
-            { "keep", [this](auto) { writes = false; } },
             { "cancel-on-NAK", [this](auto) { cancelOnRefusal = true; } },
             { "fill", [this](auto) { fill(); } },
             { "type",
@@ -431,18 +427,12 @@ reset, both switches off: the reset frame | reset!; done | 38 52 53 54
 read: every value handed over at once | read; done | <receive> | Read 1/41; received 45; finished
 read cut off: no value handed over | hold 40; read; done | <receive>
     | Read 1/41; no answer Read: Kelvo-Adresse von Teilnehmer 9
-backup, write, verify | backup; verify; write; done | <receive>; <transmit>; <receive>
-    | Backup 1/123; saved 45; Transmit 42/123; Verify 83/123; verified 60/45; finished
-backup before a reset | backup; verify; reset!; done | <receive>; 38 52 53 54
-    | Backup 1/42; saved 45; Reset 42/42; finished; reset ok
-changes shown once the backup is saved | backup; show; write; done | <receive>; <transmit>
-    | Backup 1/82; saved 45; changes from 45; Transmit 42/82; finished
-changes not wanted: nothing written | backup; show; keep; write; done; partly? | <receive>
-    | Backup 1/82; saved 45; changes from 45; declined Backup; not partly
-no changes shown without the backup, nor before a reset | show; write; done; backup; reset!; done
-    | <transmit>; <receive>; 38 52 53 54
-    | Transmit 1/41; finished; Backup 1/42; saved 45; Reset 42/42; finished; reset ok
-backup refused: write after asking, without a list | refuse 0; backup; show; write; done
+backup, write, verify; the changes shown once the backup is saved
+    | backup; verify; write; done | <receive>; <transmit>; <receive> | Backup 1/123;
+      saved 45; changes from 45; Transmit 42/123; Verify 83/123; verified 60/45; finished
+backup before a reset, no changes shown | backup; verify; reset!; done
+    | <receive>; 38 52 53 54 | Backup 1/42; saved 45; Reset 42/42; finished; reset ok
+backup refused: write after asking, without a list | refuse 0; backup; write; done
     | 14; <transmit> | Backup 1/82; asked BackupRefused Maximale Zeit der Rufsignalisierung;
       Transmit 42/82; finished
 backup not answered: no write if the user says no | hold 3; backup; decline; write; done

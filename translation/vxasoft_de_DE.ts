@@ -1171,6 +1171,10 @@ Trotzdem schreiben?</translation>
         <source>Änderungen vor dem Schreiben</source>
         <translation>Änderungen vor dem Schreiben</translation>
     </message>
+    <message>
+        <source>Der Bildschirm verglichen mit dem, was der VX-Adapter nach dem letzten Lesen oder Schreiben hält</source>
+        <translation>Der Bildschirm verglichen mit dem, was der VX-Adapter nach dem letzten Lesen oder Schreiben hält</translation>
+    </message>
 </context>
 <context>
     <name>MasterWidget</name>

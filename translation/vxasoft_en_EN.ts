@@ -1171,6 +1171,10 @@ Write anyway?</translation>
         <source>Änderungen vor dem Schreiben</source>
         <translation>Changes before writing</translation>
     </message>
+    <message>
+        <source>Der Bildschirm verglichen mit dem, was der VX-Adapter nach dem letzten Lesen oder Schreiben hält</source>
+        <translation>The screen compared with what the VX-Adapter holds after the last read or write</translation>
+    </message>
 </context>
 <context>
     <name>MasterWidget</name>

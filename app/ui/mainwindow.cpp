@@ -128,8 +128,12 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
-    // The focus moves while the children go; by then the form is gone.
+    // While the children go, the focus moves, the undo stack reports its
+    // clearing and a spin box what was still typed; by then the form is gone.
     disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+    for (QObject *reporter : std::initializer_list<QObject *> {
+             document(), document()->undoStack(), ui->spinMaxCall, ui->spinRedirect })
+        reporter->blockSignals(true);
 }
 
 QSettings MainWindow::settings()
@@ -199,6 +203,9 @@ void MainWindow::updateUndoActions()
 void MainWindow::showAdapterState()
 {
     adapterStateLabel->setText(ConfigurationDocument::adapterStateText(document()->adapterState()));
+    adapterStateLabel->setToolTip(
+        tr("Der Bildschirm verglichen mit dem, was der VX-Adapter nach dem "
+           "letzten Lesen oder Schreiben hält"));
 }
 
 void MainWindow::setupKeyboard()

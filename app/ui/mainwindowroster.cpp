@@ -86,10 +86,13 @@ void MainWindow::showValue(int entry, ConfigurationField field)
 {
     const Configuration &shown = document()->configuration();
     if (field == ConfigurationField::MaxCallTime || field == ConfigurationField::CallRedirectTime) {
-        // Each set only when it differs: its valueChanged() then finds the
-        // document's value and stops.
-        ui->spinMaxCall->setValue(shown.maxCallTime);
-        ui->spinRedirect->setValue(shown.callRedirectTime);
+        // Only where it differs, so that a time being typed in the other box
+        // stays; valueChanged() then finds the document's value and stops.
+        for (const auto &[spin, value] : { std::pair { ui->spinMaxCall, shown.maxCallTime },
+                 { ui->spinRedirect, shown.callRedirectTime } }) {
+            if (spin->value() != value)
+                spin->setValue(value);
+        }
         return;
     }
     panel(entry)->showEntry(shown.entries[entry]);

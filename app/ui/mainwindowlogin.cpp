@@ -11,6 +11,7 @@
 #include "safetransfer.h"
 #include "serialhelper.h"
 
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QSettings>
 
@@ -26,10 +27,16 @@ constexpr int LoginLabelPadding = 8;
 void MainWindow::createLink()
 {
     ui->comboPort->refresh();
-    // The port chosen last time, unless the environment names ports to use.
-    const int last = ui->comboPort->findText(settings().value(QStringLiteral("port")).toString());
-    if (last >= 0 && qEnvironmentVariableIsEmpty("VXCONFIG_PORTS"))
-        ui->comboPort->setCurrentIndex(last);
+    // The port chosen last time, unless the environment names ports to use;
+    // a path typed then (a link, /dev/serial/by-id/...) again when it is there.
+    const QString last = settings().value(QStringLiteral("port")).toString();
+    if (!last.isEmpty() && qEnvironmentVariableIsEmpty("VXCONFIG_PORTS")) {
+        if (ui->comboPort->findText(last) < 0 && last.startsWith(QLatin1Char('/'))
+            && QFileInfo::exists(last))
+            ui->comboPort->addItem(last);
+        if (const int index = ui->comboPort->findText(last); index >= 0)
+            ui->comboPort->setCurrentIndex(index);
+    }
     serial = new SerialHelper(this);
     exchange = new Exchange(serial, this);
     session = new LoginSession(exchange, this);

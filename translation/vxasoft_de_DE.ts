@@ -1113,6 +1113,72 @@ Gefragt war: %2</translation>
         <source>Für das Handbuch %1 ist kein Programm eingerichtet, das es öffnet.</source>
         <translation>Für das Handbuch %1 ist kein Programm eingerichtet, das es öffnet.</translation>
     </message>
+    <message>
+        <source>Zuletzt geöffnet</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>Bearbeiten</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Speichern unter…</source>
+        <translation>Speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <source>Rückgängig</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>Wiederholen</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Änderungen vor dem Schreiben zeigen</source>
+        <translation>&amp;Änderungen vor dem Schreiben zeigen</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Der Bildschirm verglichen mit dem, was der VX-Adapter nach dem letzten Lesen oder Schreiben hält</source>
+        <translation>Der Bildschirm verglichen mit dem, was der VX-Adapter nach dem letzten Lesen oder Schreiben hält</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 gibt es schon.
+Möchten Sie sie ersetzen?</source>
+        <translation>Die Datei %1 gibt es schon.
+Möchten Sie sie ersetzen?</translation>
+    </message>
+    <message>
+        <source>Die Zeiten stehen so auf dem Bildschirm; korrigieren Sie sie vor dem Schreiben.</source>
+        <translation>Die Zeiten stehen so auf dem Bildschirm; korrigieren Sie sie vor dem Schreiben.</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <extracomment>A recent file in the menu: its number, its path</extracomment>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 (geändert)</source>
+        <extracomment>The file on the site sheet when the screen holds changes to it</extracomment>
+        <translation>%1 (geändert)</translation>
+    </message>
+    <message>
+        <source>Der VX-Adapter hält schon, was auf dem Bildschirm steht; Schreiben ändert nichts.
+Trotzdem schreiben?</source>
+        <translation>Der VX-Adapter hält schon, was auf dem Bildschirm steht; Schreiben ändert nichts.
+Trotzdem schreiben?</translation>
+    </message>
+    <message>
+        <source>Schreiben ändert im VX-Adapter (bisher → neu):</source>
+        <translation>Schreiben ändert im VX-Adapter (bisher → neu):</translation>
+    </message>
+    <message>
+        <source>Änderungen vor dem Schreiben</source>
+        <translation>Änderungen vor dem Schreiben</translation>
+    </message>
 </context>
 <context>
     <name>MasterWidget</name>

@@ -1113,6 +1113,72 @@ Asked for: %2</translation>
         <source>Für das Handbuch %1 ist kein Programm eingerichtet, das es öffnet.</source>
         <translation>No program is set up to open the manual %1.</translation>
     </message>
+    <message>
+        <source>Zuletzt geöffnet</source>
+        <translation>Recent &amp;files</translation>
+    </message>
+    <message>
+        <source>Bearbeiten</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>Speichern unter…</source>
+        <translation>Save &amp;as…</translation>
+    </message>
+    <message>
+        <source>Rückgängig</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>Wiederholen</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>Änderungen vor dem Schreiben zeigen</source>
+        <translation>&amp;Show changes before writing</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Der Bildschirm verglichen mit dem, was der VX-Adapter nach dem letzten Lesen oder Schreiben hält</source>
+        <translation>The screen compared with what the VX-Adapter holds after the last read or write</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 gibt es schon.
+Möchten Sie sie ersetzen?</source>
+        <translation>The file %1 already exists.
+Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>Die Zeiten stehen so auf dem Bildschirm; korrigieren Sie sie vor dem Schreiben.</source>
+        <translation>The times are on screen as they are; correct them before writing.</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <extracomment>A recent file in the menu: its number, its path</extracomment>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 (geändert)</source>
+        <extracomment>The file on the site sheet when the screen holds changes to it</extracomment>
+        <translation>%1 (changed)</translation>
+    </message>
+    <message>
+        <source>Der VX-Adapter hält schon, was auf dem Bildschirm steht; Schreiben ändert nichts.
+Trotzdem schreiben?</source>
+        <translation>The VX-Adapter already holds what is on screen; writing changes nothing.
+Write anyway?</translation>
+    </message>
+    <message>
+        <source>Schreiben ändert im VX-Adapter (bisher → neu):</source>
+        <translation>Writing changes in the VX-Adapter (now → new):</translation>
+    </message>
+    <message>
+        <source>Änderungen vor dem Schreiben</source>
+        <translation>Changes before writing</translation>
+    </message>
 </context>
 <context>
     <name>MasterWidget</name>

@@ -1,5 +1,6 @@
 #include "configurationdocument.h"
 
+#include "configurationdiff.h"
 #include "configurationtext.h"
 
 #include <QUndoStack>
@@ -78,12 +79,6 @@ QString ConfigurationDocument::adapterStateText(AdapterState state)
     return tr("Adapter: unbekannt");
 }
 
-QList<ConfigurationDifference> ConfigurationDocument::writeChanges(
-    const Configuration &adapter) const
-{
-    return configurationDifferences(m_screen, adapter);
-}
-
 void ConfigurationDocument::edit(const ConfigurationChange &change)
 {
     Configuration after = m_screen;
@@ -139,9 +134,9 @@ void ConfigurationDocument::markSaved(const QString &fileName)
     updateStates();
 }
 
-void ConfigurationDocument::markWritten(const Configuration &written)
+void ConfigurationDocument::markAdapterHolds(const Configuration &held)
 {
-    m_adapter = written;
+    m_adapter = held;
     m_partlyWritten = false;
     updateStates();
 }
@@ -190,7 +185,8 @@ void ConfigurationDocument::updateStates()
     if (m_partlyWritten)
         state = AdapterState::PartlyWritten;
     else if (m_adapter)
-        state = writeChanges(*m_adapter).isEmpty() ? AdapterState::Same : AdapterState::Different;
+        state = configurationDifferences(m_screen, *m_adapter).isEmpty() ? AdapterState::Same
+                                                                         : AdapterState::Different;
 
     if (m_fileName != m_reportedFileName) {
         m_reportedFileName = m_fileName;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "configuration.h"
-#include "configurationdiff.h"
 
 #include <QObject>
 #include <QString>
@@ -60,10 +59,6 @@ public:
     AdapterState adapterState() const { return m_adapterState; }
     // "Adapter: wie Bildschirm", for the status bar.
     static QString adapterStateText(AdapterState state);
-    // What a write of the screen changes in an adapter that holds adapter (as
-    // the backup before the write read it): written is the screen's value,
-    // read the adapter's; changeLines() words them.
-    QList<ConfigurationDifference> writeChanges(const Configuration &adapter) const;
 
     // A value a view took from the user. One undo step; a change that leaves
     // the screen as it is makes none.
@@ -83,9 +78,9 @@ public:
 
     // Saved under fileName: the file holds the screen, the stack is clean.
     void markSaved(const QString &fileName);
-    // The adapter holds written: what went out, or what the verify read back.
-    // The file stays as it was.
-    void markWritten(const Configuration &written);
+    // The adapter holds held: what a write sent, what its verify read back,
+    // or what the backup before a write read. The file stays as it was.
+    void markAdapterHolds(const Configuration &held);
     void markPartlyWritten();
     // Another port or a new login: what the adapter holds is not known.
     void forgetAdapter();

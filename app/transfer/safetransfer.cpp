@@ -139,11 +139,12 @@ void SafeTransfer::receiveEnded()
             return;
         }
         const quint64 run = m_run;
-        const bool saved = m_save && m_save(m_receive->received());
+        const Configuration adapter = m_receive->received();
+        const bool saved = m_save && m_save(adapter);
         if (run != m_run || m_phase != Backup)
             return;
         if (saved)
-            startMain();
+            backupSaved(adapter);
         else
             withoutBackup(BackupNotSaved, QString());
         return;
@@ -191,6 +192,21 @@ void SafeTransfer::withoutBackup(BackupFailure why, const QString &what)
         startMain();
     else
         fail(Exchange::Declined, what);
+}
+
+void SafeTransfer::backupSaved(const Configuration &adapter)
+{
+    if (m_goal == Transmit && m_confirmChanges) {
+        const quint64 run = m_run;
+        const bool goOn = m_confirmChanges(adapter);
+        if (run != m_run || m_phase != Backup)
+            return;
+        if (!goOn || m_interrupting) {
+            fail(Exchange::Declined, QString());
+            return;
+        }
+    }
+    startMain();
 }
 
 void SafeTransfer::startMain()

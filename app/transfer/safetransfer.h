@@ -11,10 +11,11 @@
 
 // Every transfer of a whole configuration, one at a time: a read, and a write
 // or reset with a safety net. Before the write or reset the adapter's
-// configuration is read and handed to the caller to save (the backup); after
-// the write it is read again for the caller to compare (the verify). With both
-// switches off the adapter sees exactly the frames of a plain transmit or
-// reset. Starting anything ends what runs, so a read and a write never overlap.
+// configuration is read and handed to the caller to save (the backup), and
+// before a write also to look at what it changes; after the write it is read
+// again for the caller to compare (the verify). With both switches off the
+// adapter sees exactly the frames of a plain transmit or reset. Starting
+// anything ends what runs, so a read and a write never overlap.
 //
 // Every run ends in finished() or failed(), once, unless cancelled; a read
 // hands over all its values together or none.
@@ -33,6 +34,10 @@ public:
     // Whether to go on without a backup; what names the value that could not
     // be read (empty when saving failed).
     using ConfirmWithoutBackup = std::function<bool(BackupFailure why, const QString &what)>;
+    // Whether to write over what the backup read; asked once the backup is
+    // saved, before the first write command. Without the backup read there
+    // is nothing to ask with.
+    using ConfirmChanges = std::function<bool(const Configuration &adapter)>;
 
     // The reset goes through session, where its answer is awaited.
     SafeTransfer(Exchange *exchange, LoginSession *session, QObject *parent = nullptr);
@@ -43,6 +48,8 @@ public:
     bool isVerifyEnabled() const { return m_verify; }
     void setSaveBackup(SaveBackup save) { m_save = std::move(save); }
     void setConfirmWithoutBackup(ConfirmWithoutBackup confirm) { m_confirm = std::move(confirm); }
+    // None: no question.
+    void setConfirmChanges(ConfirmChanges confirm) { m_confirmChanges = std::move(confirm); }
 
     TransmitSequence *transmitSequence() const { return m_transmit; }
     ReceiveSequence *receiveSequence() const { return m_receive; }
@@ -85,7 +92,7 @@ signals:
     // Every phase done; a reset only once the adapter acknowledged it.
     void finished();
     // what names the value (or command) that failed; Declined: the backup
-    // failed and the caller chose not to go on.
+    // failed, or the caller did not want the changes, and chose not to go on.
     void failed(SafeTransfer::Phase phase, Exchange::Failure failure, const QString &what);
 
 private:
@@ -93,6 +100,7 @@ private:
     void receiveEnded();
     void receiveFailed(int entry, ConfigurationField field, Exchange::Failure failure);
     void withoutBackup(BackupFailure why, const QString &what);
+    void backupSaved(const Configuration &adapter);
     void startMain();
     void transmitEnded();
     void transmitFailed(int entry, ConfigurationField field, Exchange::Failure failure);
@@ -108,6 +116,7 @@ private:
     ReceiveSequence *m_receive;
     SaveBackup m_save;
     ConfirmWithoutBackup m_confirm;
+    ConfirmChanges m_confirmChanges;
     Configuration m_configuration; // what this run writes
     Phase m_phase = Idle;
     Phase m_goal = Idle; // Read, Transmit or Reset

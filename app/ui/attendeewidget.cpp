@@ -16,16 +16,15 @@ constexpr int SummaryIndent = 12;
 } // namespace
 
 AttendeeWidget::AttendeeWidget(int attendee, QListWidgetItem *item, QWidget *parent)
-    : EntryPanel(parent)
+    : EntryPanel(attendee, parent)
     , m_ui(std::make_unique<Ui::AttendeeWidget>())
-    , m_attendeeNumber(attendee)
     , m_listItem(item)
 {
     m_ui->setupUi(this);
     setFields({ m_ui->numberEdit1, m_ui->numberEdit2, m_ui->nightBox, m_ui->signalBox,
         m_ui->callBox, m_ui->priorityBox });
-    watch(m_ui->addressEdit);
-    watch(m_ui->featureBox);
+    watch(m_ui->addressEdit, ConfigurationField::BusAddress);
+    watch(m_ui->featureBox, StatusBit::ExtendedFeatures);
 
     // Only the device or a settings file sets this flag, never the user.
     m_ui->signalBox->setEnabled(false);
@@ -61,42 +60,19 @@ AttendeeWidget::AttendeeWidget(int attendee, QListWidgetItem *item, QWidget *par
 
 AttendeeWidget::~AttendeeWidget() = default;
 
-QString AttendeeWidget::busAddressText() const
+void AttendeeWidget::showEntry(const ConfigurationEntry &entry)
 {
-    return m_ui->addressEdit->text();
-}
-
-void AttendeeWidget::setBusAddress(const QString &address)
-{
-    m_ui->addressEdit->setText(address);
-    updateDippAddress(address);
-}
-
-byte AttendeeWidget::statusByte() const
-{
-    return EntryPanel::statusByte()
-        | (m_ui->featureBox->isChecked() ? StatusBit::ExtendedFeatures : 0);
-}
-
-void AttendeeWidget::setStatusByte(byte status)
-{
-    m_ui->featureBox->setChecked(status & StatusBit::ExtendedFeatures);
-    EntryPanel::setStatusByte(status);
+    m_ui->featureBox->setChecked(entry.statusByte & StatusBit::ExtendedFeatures);
+    EntryPanel::showEntry(entry);
+    if (m_ui->addressEdit->text() != entry.busAddress) {
+        m_ui->addressEdit->setText(entry.busAddress);
+        updateDippAddress(entry.busAddress);
+    }
 }
 
 QLineEdit *AttendeeWidget::editor(ConfigurationField field) const
 {
     return field == ConfigurationField::BusAddress ? m_ui->addressEdit : EntryPanel::editor(field);
-}
-
-void AttendeeWidget::clearEntry()
-{
-    m_ui->numberEdit1->clear();
-    m_ui->numberEdit2->clear();
-    m_ui->addressEdit->clear();
-    m_ui->addressLabel->setAddressName(QStringLiteral("A1"));
-    // Only the four options: the extended functions just fold them away.
-    EntryPanel::setStatusByte(0);
 }
 
 void AttendeeWidget::ToggleFeatures(bool active)
@@ -134,8 +110,11 @@ void AttendeeWidget::updateDippAddress(const QString &name)
 void AttendeeWidget::updateAddressText()
 {
     // setText() neither runs the validator nor emits textEdited(), so the
-    // switches can reach numbers (25 to 27) that cannot be typed.
-    m_ui->addressEdit->setText(m_ui->addressLabel->getAddressName());
+    // switches can reach numbers (25 to 27) that cannot be typed; the user
+    // set them, so the address goes to the document as typed would.
+    const QString address = m_ui->addressLabel->getAddressName();
+    m_ui->addressEdit->setText(address);
+    emit edited({ ConfigurationField::BusAddress, entry(), address });
 }
 
 void AttendeeWidget::changeEvent(QEvent *event)
@@ -150,10 +129,10 @@ void AttendeeWidget::changeEvent(QEvent *event)
 
 void AttendeeWidget::showEntryNames()
 {
-    m_ui->attendeeLabel->setText(tr("Teilnehmer %1").arg(m_attendeeNumber));
-    nameFields(m_attendeeNumber);
+    m_ui->attendeeLabel->setText(tr("Teilnehmer %1").arg(entry()));
+    nameFields();
     m_ui->addressLabel->setAccessibleName(
-        ConfigurationText::listedName(m_attendeeNumber, tr("DIP-Schalter")));
+        ConfigurationText::listedName(entry(), tr("DIP-Schalter")));
 }
 
 QList<QCheckBox *> AttendeeWidget::optionBoxes() const

@@ -22,17 +22,10 @@ public:
     AttendeeWidget(int attendee, QListWidgetItem *item, QWidget *parent = nullptr);
     ~AttendeeWidget() override;
 
-    // As typed, either order (12B or B12).
-    QString busAddressText() const;
-    // Puts the text into the field and moves the switches to it.
-    void setBusAddress(const QString &address);
-
-    // With the extended-functions bit; it is set first, as it folds the others.
-    byte statusByte() const override;
-    void setStatusByte(byte status) override;
+    // The extended functions first, as they fold the other options; the
+    // address as text and on the switches.
+    void showEntry(const ConfigurationEntry &entry) override;
     QLineEdit *editor(ConfigurationField field) const override;
-    // Also empties the address; the extended functions keep their state.
-    void clearEntry() override;
 
 public slots:
     void ToggleFeatures(bool active);
@@ -50,7 +43,6 @@ private:
     void showOptionSummary();
 
     std::unique_ptr<Ui::AttendeeWidget> m_ui;
-    int m_attendeeNumber;
     QListWidgetItem *m_listItem;
     Qt::FocusPolicy m_unfoldedFocus = Qt::StrongFocus;
 };

@@ -1,45 +1,26 @@
 #include "entrypanel.h"
 
 #include "configurationtext.h"
+#include "undokeys.h"
 
 #include <QCheckBox>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 
-namespace {
+EntryPanel::EntryPanel(int entry, QWidget *parent)
+    : QWidget(parent)
+    , m_entry(entry)
+{ }
 
-byte bitIf(const QCheckBox *box, byte mask)
+void EntryPanel::showEntry(const ConfigurationEntry &entry)
 {
-    return box->isChecked() ? mask : 0;
-}
-
-} // namespace
-
-QString EntryPanel::callNumber(int index) const
-{
-    return (index == 1 ? m_fields.number1 : m_fields.number2)->text();
-}
-
-void EntryPanel::setCallNumber(int index, const QString &number)
-{
-    (index == 1 ? m_fields.number1 : m_fields.number2)->setText(number);
-}
-
-byte EntryPanel::statusByte() const
-{
-    return bitIf(m_fields.redirectToMaster, StatusBit::RedirectToMaster)
-        | bitIf(m_fields.signallingOff, StatusBit::SignallingOff)
-        | bitIf(m_fields.callRedirect, StatusBit::CallRedirect)
-        | bitIf(m_fields.secondNumberFirst, StatusBit::SecondNumberFirst);
-}
-
-void EntryPanel::setStatusByte(byte status)
-{
-    m_fields.redirectToMaster->setChecked(status & StatusBit::RedirectToMaster);
-    m_fields.secondNumberFirst->setChecked(status & StatusBit::SecondNumberFirst);
-    m_fields.signallingOff->setChecked(status & StatusBit::SignallingOff);
-    m_fields.callRedirect->setChecked(status & StatusBit::CallRedirect);
+    showText(m_fields.number1, entry.callNumber1);
+    showText(m_fields.number2, entry.callNumber2);
+    m_fields.redirectToMaster->setChecked(entry.statusByte & StatusBit::RedirectToMaster);
+    m_fields.secondNumberFirst->setChecked(entry.statusByte & StatusBit::SecondNumberFirst);
+    m_fields.signallingOff->setChecked(entry.statusByte & StatusBit::SignallingOff);
+    m_fields.callRedirect->setChecked(entry.statusByte & StatusBit::CallRedirect);
 }
 
 QLineEdit *EntryPanel::editor(ConfigurationField field) const
@@ -54,43 +35,49 @@ QLineEdit *EntryPanel::editor(ConfigurationField field) const
     }
 }
 
-void EntryPanel::clearEntry()
-{
-    m_fields.number1->clear();
-    m_fields.number2->clear();
-    setStatusByte(0);
-}
-
 void EntryPanel::setFields(const Fields &fields)
 {
     m_fields = fields;
-    watch(fields.number1);
-    watch(fields.number2);
-    for (QCheckBox *box : { fields.redirectToMaster, fields.signallingOff, fields.callRedirect,
-             fields.secondNumberFirst })
-        watch(box);
+    watch(fields.number1, ConfigurationField::CallNumber1);
+    watch(fields.number2, ConfigurationField::CallNumber2);
+    watch(fields.redirectToMaster, StatusBit::RedirectToMaster);
+    watch(fields.signallingOff, StatusBit::SignallingOff);
+    watch(fields.callRedirect, StatusBit::CallRedirect);
+    watch(fields.secondNumberFirst, StatusBit::SecondNumberFirst);
 }
 
-void EntryPanel::watch(QLineEdit *edit)
+void EntryPanel::watch(QLineEdit *edit, ConfigurationField field)
 {
-    connect(edit, &QLineEdit::textChanged, this, &EntryPanel::edited);
+    // textEdited: the user's typing only, not what showEntry() puts in.
+    connect(edit, &QLineEdit::textEdited, this, [this, field](const QString &text) {
+        emit edited({ field, m_entry, text });
+    });
+    leaveUndoKeysToWindow(edit);
 }
 
-void EntryPanel::watch(QCheckBox *box)
+void EntryPanel::watch(QCheckBox *box, byte bit)
 {
-    connect(box, &QCheckBox::toggled, this, &EntryPanel::edited);
+    connect(box, &QCheckBox::clicked, this, [this, bit](bool checked) {
+        emit edited({ ConfigurationField::StatusByte, m_entry, QString(), checked ? bit : 0, bit });
+    });
 }
 
-void EntryPanel::nameFields(int entry)
+void EntryPanel::showText(QLineEdit *edit, const QString &text)
+{
+    if (edit->text() != text)
+        edit->setText(text);
+}
+
+void EntryPanel::nameFields()
 {
     for (const QLabel *caption : findChildren<QLabel *>()) {
         if (caption->buddy())
             caption->buddy()->setAccessibleName(
-                ConfigurationText::listedName(entry, caption->text()));
+                ConfigurationText::listedName(m_entry, caption->text()));
     }
     // A box's text may run over two lines.
     for (QCheckBox *box : findChildren<QCheckBox *>())
-        box->setAccessibleName(ConfigurationText::listedName(entry, box->text().simplified()));
+        box->setAccessibleName(ConfigurationText::listedName(m_entry, box->text().simplified()));
 }
 
 void EntryPanel::showPhoneIcon(QLabel *label)

@@ -2,20 +2,28 @@
 #include "ui_mainwindow.h"
 
 #include "callnumbervalidator.h"
+#include "configurationdocument.h"
+#include "entrypanel.h"
 #include "languageapplication.h"
 #include "loginsession.h"
 #include "resourcepaths.h"
 #include "safetransfer.h"
 #include "serialhelper.h"
+#include "undokeys.h"
 #include "vxversion.h"
 
 #include <QActionGroup>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QKeySequence>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
+#include <QStatusBar>
+#include <QUndoStack>
 
 namespace {
 
@@ -49,6 +57,7 @@ const char listStyle[]
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , ui(std::make_unique<Ui::MainWindow>())
+    , configurationDocument(new ConfigurationDocument(this))
 {
     ResourcePaths::registerImages();
     retranslateMessages();
@@ -81,48 +90,137 @@ MainWindow::MainWindow(QWidget *parent)
     connect(ui->buttonRequest, &QPushButton::clicked, this, &MainWindow::requestClicked);
     connect(ui->actionEinstellungen_exportieren, &QAction::triggered, this,
         &MainWindow::serializeExportData);
+    connect(ui->actionSaveAs, &QAction::triggered, this, &MainWindow::saveAs);
     connect(ui->actionEinstellungen_importieren, &QAction::triggered, this,
         &MainWindow::serializeImportData);
     connect(ui->actionAlteEinstellungen_importieren, &QAction::triggered, this,
         &MainWindow::serializeImportOldData);
     connect(ui->actionBeenden, &QAction::triggered, this, &MainWindow::close);
-    connect(ui->spinMaxCall, &QSpinBox::valueChanged, this, &MainWindow::validateCallTime);
-    connect(ui->spinRedirect, &QSpinBox::valueChanged, this, &MainWindow::validateCallTime);
     languageGroup = new QActionGroup(this);
     languageGroup->addAction(ui->actionDeutsch);
     languageGroup->addAction(ui->actionEnglisch);
     connect(languageGroup, &QActionGroup::triggered, this, &MainWindow::toggleLanguage);
     connect(ui->actionSicherung_wiederherstellen, &QAction::triggered, this,
         &MainWindow::restoreBackup);
+    connect(ui->menuRecentFiles, &QMenu::aboutToShow, this, &MainWindow::showRecentFiles);
     connect(ui->actionDrucken, &QAction::triggered, this, &MainWindow::printSheet);
     connect(ui->actionAls_PDF_exportieren, &QAction::triggered, this, &MainWindow::exportSheet);
     connect(ui->actionHandbuch, &QAction::triggered, this, &MainWindow::showManual);
     connect(ui->actionUeberVxconfig, &QAction::triggered, this, &MainWindow::showAbout);
     // Files from a file manager (dragEnterEvent).
     setAcceptDrops(true);
-    connect(ui->spinMaxCall, &QSpinBox::valueChanged, this, &MainWindow::configurationEdited);
-    connect(ui->spinRedirect, &QSpinBox::valueChanged, this, &MainWindow::configurationEdited);
-    connect(ui->dialBox, &QCheckBox::toggled, this, &MainWindow::configurationEdited);
     connectLink();
     setupTransfer();
+    setupEditing();
     setupKeyboard();
     fitRosterWidth();
+    showRecentFiles();
 
-    resetConfiguration();
-    toggleLanguage(ui->actionDeutsch);
-    markSaved(QString());
+    showConfiguration();
+    QAction *language
+        = settings().value(QStringLiteral("language")).toString() == QLatin1String("en")
+        ? ui->actionEnglisch
+        : ui->actionDeutsch;
+    language->setChecked(true);
+    toggleLanguage(language);
+    restoreWindowSettings();
 }
 
 MainWindow::~MainWindow()
 {
-    // The focus moves while the children go; by then the form is gone.
+    // While the children go, the focus moves, the undo stack reports its
+    // clearing and a spin box what was still typed; by then the form is gone.
     disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+    for (QObject *reporter : std::initializer_list<QObject *> {
+             document(), document()->undoStack(), ui->spinMaxCall, ui->spinRedirect })
+        reporter->blockSignals(true);
+}
+
+QSettings MainWindow::settings()
+{
+    return QSettings(QStringLiteral("vxconfig"), QStringLiteral("vxconfig"));
+}
+
+void MainWindow::restoreWindowSettings()
+{
+    const QSettings remembered = settings();
+    restoreGeometry(remembered.value(QStringLiteral("window/geometry")).toByteArray());
+    restoreState(remembered.value(QStringLiteral("window/state")).toByteArray());
+}
+
+void MainWindow::setupEditing()
+{
+    ConfigurationDocument *edited = document();
+    connect(edited, &ConfigurationDocument::valueChanged, this, &MainWindow::showValue);
+    connect(edited, &ConfigurationDocument::configurationReplaced, this,
+        &MainWindow::showConfiguration);
+    connect(edited, &ConfigurationDocument::modifiedChanged, this, &MainWindow::setWindowModified);
+    connect(edited, &ConfigurationDocument::fileNameChanged, this, &MainWindow::updateTitle);
+
+    // The views' edits; each value comes back through valueChanged(), and
+    // stops there, since the view shows it already.
+    for (int entry = Configuration::Master; entry <= Configuration::LastAttendee; ++entry)
+        connect(panel(entry), &EntryPanel::edited, edited, &ConfigurationDocument::edit);
+    connect(ui->dialBox, &QCheckBox::clicked, edited, [edited](bool checked) {
+        edited->edit({ ConfigurationField::StatusByte, Configuration::Master, QString(),
+            checked ? StatusBit::DialWithoutWaiting : 0, StatusBit::DialWithoutWaiting });
+    });
+    // Only once typing is finished (Enter, the arrows, the focus leaving): the
+    // rule must not judge the 4 of a 45.
+    connect(ui->spinMaxCall, &QSpinBox::valueChanged, this,
+        [this](int value) { timeEdited(ConfigurationField::MaxCallTime, value); });
+    connect(ui->spinRedirect, &QSpinBox::valueChanged, this,
+        [this](int value) { timeEdited(ConfigurationField::CallRedirectTime, value); });
+    leaveUndoKeysToWindow(ui->spinMaxCall);
+    leaveUndoKeysToWindow(ui->spinRedirect);
+
+    QUndoStack *steps = edited->undoStack();
+    connect(ui->actionUndo, &QAction::triggered, steps, &QUndoStack::undo);
+    connect(ui->actionRedo, &QAction::triggered, steps, &QUndoStack::redo);
+    connect(steps, &QUndoStack::indexChanged, this, &MainWindow::updateUndoActions);
+    updateUndoActions();
+
+    adapterStateLabel = new QLabel(this);
+    adapterStateLabel->setObjectName(QStringLiteral("labelAdapterState"));
+    statusBar()->addPermanentWidget(adapterStateLabel);
+    connect(
+        edited, &ConfigurationDocument::adapterStateChanged, this, &MainWindow::showAdapterState);
+    showAdapterState();
+}
+
+void MainWindow::updateUndoActions()
+{
+    // Each with what it takes back or brings again: "Rückgängig: Lesen".
+    const QUndoStack *steps = document()->undoStack();
+    const auto show = [](QAction *action, bool can, const QString &plain, const QString &step) {
+        action->setEnabled(can);
+        action->setText(step.isEmpty() ? plain : tr("%1: %2").arg(plain, step));
+    };
+    show(ui->actionUndo, steps->canUndo(), tr("Rückgängig"), steps->undoText());
+    show(ui->actionRedo, steps->canRedo(), tr("Wiederholen"), steps->redoText());
+}
+
+void MainWindow::showAdapterState()
+{
+    adapterStateLabel->setText(ConfigurationDocument::adapterStateText(document()->adapterState()));
+    adapterStateLabel->setToolTip(
+        tr("Der Bildschirm verglichen mit dem, was der VX-Adapter nach dem "
+           "letzten Lesen oder Schreiben hält"));
 }
 
 void MainWindow::setupKeyboard()
 {
     ui->actionEinstellungen_importieren->setShortcut(QKeySequence::Open);
     ui->actionEinstellungen_exportieren->setShortcut(QKeySequence::Save);
+    ui->actionSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    ui->actionUndo->setShortcuts(QKeySequence::Undo);
+    // The platform's keys for redo, Ctrl+Shift+Z first.
+    QList<QKeySequence> redo { QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) };
+    for (const QKeySequence &keys : QKeySequence::keyBindings(QKeySequence::Redo)) {
+        if (!redo.contains(keys))
+            redo << keys;
+    }
+    ui->actionRedo->setShortcuts(redo);
     ui->actionDrucken->setShortcut(QKeySequence::Print);
     ui->actionHandbuch->setShortcut(QKeySequence::HelpContents);
     // Not every platform names a key to quit; desktops on Linux use Ctrl+Q.
@@ -168,27 +266,15 @@ void MainWindow::retranslateMessages()
 void MainWindow::updateTitle()
 {
     // The file first, the program with its one version suffix last.
-    const QString document = fileName.isEmpty() ? tr("unbenannt") : QFileInfo(fileName).fileName();
-    setWindowTitle(
-        document + QLatin1String("[*] - ") + tr("VX-Adapter Software") + versionSuffix());
-}
-
-void MainWindow::configurationEdited()
-{
-    setWindowModified(configuration() != savedConfiguration);
-}
-
-void MainWindow::markSaved(const QString &name)
-{
-    savedConfiguration = configuration();
-    fileName = name;
-    updateTitle();
-    setWindowModified(false);
+    const QString name = document()->fileName();
+    const QString shown = name.isEmpty() ? tr("unbenannt") : QFileInfo(name).fileName();
+    setWindowTitle(shown + QLatin1String("[*] - ") + tr("VX-Adapter Software") + versionSuffix());
 }
 
 bool MainWindow::maySetAside()
 {
-    if (!isWindowModified())
+    finishTyping();
+    if (!document()->isModified())
         return true;
     const auto answer = QMessageBox::question(this, tr("Ungesicherte Änderungen"),
         tr("Die Konfiguration wurde geändert.\nMöchten Sie die Änderungen speichern?"),
@@ -198,11 +284,13 @@ bool MainWindow::maySetAside()
     if (answer != QMessageBox::Save)
         return false;
     serializeExportData();
-    return !isWindowModified();
+    return !document()->isModified();
 }
 
 void MainWindow::toggleLanguage(QAction *action)
 {
+    settings().setValue(QStringLiteral("language"),
+        action == ui->actionEnglisch ? QStringLiteral("en") : QStringLiteral("de"));
     auto *app = qobject_cast<LanguageApplication *>(QCoreApplication::instance());
     if (!app)
         return;
@@ -226,25 +314,10 @@ void MainWindow::changeEvent(QEvent *event)
     retranslateMessages();
     // The form's texts are the logged-out ones; keep showing the real state.
     showLoginState();
+    updateUndoActions();
+    showAdapterState();
     // After the panels, which take their new texts after the window.
     QMetaObject::invokeMethod(this, &MainWindow::fitRosterWidth, Qt::QueuedConnection);
-}
-
-void MainWindow::validateCallTime(int)
-{
-    const int maxCall = ui->spinMaxCall->value();
-    const int redirect = ui->spinRedirect->value();
-    if (redirect + 1 < maxCall)
-        return;
-
-    QMessageBox::information(this, tr("Konfiguration"), messageCallTimeOrder);
-
-    // Correcting one box fires this check again; the spin box range ends the
-    // recursion at 99/98 or 1/0.
-    if (sender() == ui->spinMaxCall)
-        ui->spinMaxCall->setValue(redirect + 2);
-    else
-        ui->spinRedirect->setValue(maxCall - 2);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -255,6 +328,9 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
     session->logoutOnClose();
     serial->CloseCommunication();
+    QSettings remembered = settings();
+    remembered.setValue(QStringLiteral("window/geometry"), saveGeometry());
+    remembered.setValue(QStringLiteral("window/state"), saveState());
     event->accept();
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "configuration.h"
-#include "settingsfile.h"
 
 #include <QMainWindow>
 #include <QMap>
@@ -10,12 +9,15 @@
 #include <memory>
 
 class AttendeeWidget;
+class ConfigurationDocument;
 class EntryPanel;
 class Exchange;
 class LoginSession;
 class MasterWidget;
 class ProgressDialog;
 class QActionGroup;
+class QLabel;
+class QSettings;
 class SafeTransfer;
 class SerialHelper;
 struct InputProblem;
@@ -24,14 +26,16 @@ namespace Ui {
 class MainWindow;
 }
 
-// The program's only top-level window: it shows the configuration and maps
-// what the link, the login session and the transfers report to dialogs and
-// message boxes. Its duties live in separate units: mainwindow.cpp
-// (construction, language, call-time rule, title), mainwindowlogin.cpp (port,
-// login, master password), mainwindowroster.cpp (the ten entries),
-// mainwindowtransfer.cpp (read, write, reset, input check) and
-// mainwindowfiles.cpp (settings files, backups, the site sheet) and
-// mainwindowhelp.cpp (the Help menu).
+// The program's only top-level window. It shows the configuration document
+// (the panels, the two times and "Wahl ohne warten" are its views) and maps
+// what the document, the link, the login session and the transfers report to
+// the title, the status bar, dialogs and message boxes. Its duties live in
+// separate units: mainwindow.cpp (construction, settings, language, title,
+// editing and undo), mainwindowlogin.cpp (port, login, master password),
+// mainwindowroster.cpp (the ten entries and the two times as views),
+// mainwindowtransfer.cpp (read, write, reset, input check),
+// mainwindowfiles.cpp (settings files, recent files, backups, the site sheet)
+// and mainwindowhelp.cpp (the Help menu).
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -40,19 +44,8 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // Roster: entry 0 is the master, 1 to 9 the attendees; other numbers read
-    // as 0 or empty and are ignored by the writers.
-    byte statusByte(int entry) const;
-    void setStatusByte(int entry, byte status);
-    QString callNumber(int entry, int index) const;
-    void setCallNumber(int entry, const QString &number, int index);
-    QString busAddress(int entry) const;
-    void setBusAddress(int entry, const QString &address);
-    void resetConfiguration();
-
-    // The whole configuration on screen, and all of it at once.
-    Configuration configuration() const;
-    void setConfiguration(const Configuration &configuration);
+    // The configuration on screen, its file and what the adapter holds.
+    ConfigurationDocument *document() const { return configurationDocument; }
 
     bool isLoggedIn() const;
 
@@ -64,28 +57,17 @@ public:
 
 public slots:
     void openSelectedPort();
-    void closeSelectedPort();
     void loginClicked();
     void transmitClicked();
     void requestClicked();
     void actionChangePassword();
     void actionResetDevice();
+    // To the document's file, or asks for one while it has none.
     void serializeExportData();
+    void saveAs();
     void serializeImportData();
     void serializeImportOldData();
-    void receiveCallRedirectTime(byte time, bool max);
-    void receiveStatusByte(byte attendee, byte statusbyte);
-    void receiveCallNumber(byte attendee, QByteArray callnumber, byte number);
-    void receiveBusAddress(byte attendee, QByteArray address);
-    void receivedAck();
-    void receivedNak();
-    void transmitAck();
-    void transmitNak();
-    void transmitReset();
-    void rejectTransmit();
-    void rejectReceive();
     void toggleLanguage(QAction *action);
-    void validateCallTime(int t);
 
     void restoreBackup();
     void printSheet();
@@ -104,14 +86,19 @@ private:
     // The run a progress dialog belongs to; one at a time.
     enum class Run { None, Read, Write, Reset };
 
+    // What outlives the program: the switches, port, language, folders, recent
+    // files and the window's geometry.
+    static QSettings settings();
+    void restoreWindowSettings();
     void retranslateMessages();
     void updateTitle();
+    void showAdapterState();
     // Shortcuts, Enter in the password field, and Tab in reading order.
     void setupKeyboard();
-    void configurationEdited();
-    // The screen now matches what fileName holds or the adapter holds.
-    void markSaved(const QString &fileName);
-    // Save, discard or cancel when the screen holds changes; true to go on.
+    // Undo and redo, the title's * and the status bar's field.
+    void setupEditing();
+    void updateUndoActions();
+    // Save, discard or cancel when the screen differs from its file; true to go on.
     bool maySetAside();
 
     // --- login unit ---
@@ -134,8 +121,14 @@ private:
     // Keeps the roster wide enough for its widest panel.
     void fitRosterWidth();
     EntryPanel *panel(int entry) const;
-    // One value as a file or the adapter hands it over, set like a user edit.
-    void applyChange(const ConfigurationChange &change);
+    // The document's values in the views; only what differs is set.
+    void showValue(int entry, ConfigurationField field);
+    void showConfiguration();
+    // A time the user finished typing or stepped to: it goes to the document
+    // after the call-time rule, whose box follows from the event loop.
+    void timeEdited(ConfigurationField field, int value);
+    // Takes a time still being typed; false when the call-time rule corrected it.
+    bool finishTyping();
 
     // --- transfer unit ---
     void setupTransfer();
@@ -145,6 +138,9 @@ private:
     // A run under way that another one must not interrupt: raise its dialog.
     bool raiseRunningDialog(Run wanted);
     void showProgress(int phase, int entry, ConfigurationField field, int step, int total);
+    // The progress dialog's Cancel: the run ends once the command in flight is
+    // answered, so that a write's message counts exactly what the adapter took.
+    void cancelRun();
     void runFinished();
     // phase and failure as SafeTransfer and Exchange name them.
     void runFailed(int phase, int failure, const QString &what);
@@ -153,25 +149,42 @@ private:
     // Closing while the adapter is being written: ask, and stop the write.
     bool mayCloseDuringRun();
     void showVerifyResult(const Configuration &written, const Configuration &read);
+    // What the write is about to change in the adapter; true to write.
+    bool confirmChanges(const Configuration &adapter);
     void closeProgressDialog();
 
     // --- files unit ---
-    void openConfiguration(const QString &caption, const QString &folder);
+    // What a file becomes: the document's file, an unnamed screen, or a
+    // screen to check and write.
+    enum class Load { Open, Import, Backup };
+    void openConfiguration();
     // Reads the whole file, then puts it on screen; says why when it cannot.
-    bool loadConfiguration(
-        const QString &fileName, SettingsFile::Format format = SettingsFile::Format::Xml);
+    bool loadConfiguration(const QString &fileName, Load how);
+    // After a read, an opened file, an import or a restored backup: one note
+    // when the two times do not fit together, with the values of a file the
+    // adapter cannot take.
+    void noteLoaded(const QStringList &fileProblems = QStringList());
     bool saveBackup(const Configuration &adapter);
     bool confirmWithoutBackup(int why, const QString &what);
     bool saveTo(const QString &fileName);
     void showImportFailed();
+    // Each file dialog starts where it was last left (key names it).
+    static QString lastFolder(const QString &key);
+    static void rememberFolder(const QString &key, const QString &fileName);
+    void addRecentFile(const QString &fileName);
+    void showRecentFiles();
+    // The document's file for the site sheet, marked when the screen differs.
+    QString sheetFileName() const;
 
     // --- help unit ---
     void showAbout();
     void showManual();
 
     std::unique_ptr<Ui::MainWindow> ui;
+    ConfigurationDocument *configurationDocument = nullptr;
     QMap<int, AttendeeWidget *> attendees;
     MasterWidget *masterWidget = nullptr;
+    QLabel *adapterStateLabel = nullptr;
     SerialHelper *serial = nullptr;
     Exchange *exchange = nullptr;
     LoginSession *session = nullptr;
@@ -180,14 +193,12 @@ private:
     QPointer<ProgressDialog> progressDialog;
     Run run = Run::None;
     bool portLost = false; // the port broke down since it was last chosen
+    bool callTimeBoxDue = false; // the rule corrected a time; its box is on its way
 
-    // What was last loaded, saved, written or read; the screen is modified
-    // while it differs.
-    Configuration savedConfiguration;
-    QString fileName;
     QString backupError; // why the last backup could not be saved
     QString backupPath; // the last backup saved, empty when that failed
     Configuration writing; // what the last write sent
+    bool writeVerified = false; // the last write's verify read the adapter back
 
     QString messageNoBusAddress;
     QString messageDuplicateBusAddress;

@@ -1,9 +1,9 @@
-// MainWindow: the serial port, login and logout, the master password, and the
-// adapter's answers as the old slots hand them over.
+// MainWindow: the serial port, login and logout, and the master password.
 
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "configurationdocument.h"
 #include "diagnosticwidget.h"
 #include "exchange.h"
 #include "loginsession.h"
@@ -11,7 +11,9 @@
 #include "safetransfer.h"
 #include "serialhelper.h"
 
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QSettings>
 
 namespace {
 
@@ -25,6 +27,16 @@ constexpr int LoginLabelPadding = 8;
 void MainWindow::createLink()
 {
     ui->comboPort->refresh();
+    // The port chosen last time, unless the environment names ports to use;
+    // a path typed then (a link, /dev/serial/by-id/...) again when it is there.
+    const QString last = settings().value(QStringLiteral("port")).toString();
+    if (!last.isEmpty() && qEnvironmentVariableIsEmpty("VXCONFIG_PORTS")) {
+        if (ui->comboPort->findText(last) < 0 && last.startsWith(QLatin1Char('/'))
+            && QFileInfo::exists(last))
+            ui->comboPort->addItem(last);
+        if (const int index = ui->comboPort->findText(last); index >= 0)
+            ui->comboPort->setCurrentIndex(index);
+    }
     serial = new SerialHelper(this);
     exchange = new Exchange(serial, this);
     session = new LoginSession(exchange, this);
@@ -54,6 +66,11 @@ void MainWindow::connectLink()
     });
 
     connect(session, &LoginSession::loggedInChanged, this, &MainWindow::showLoginState);
+    // The adapter logged in to may be another one than before.
+    connect(session, &LoginSession::loggedInChanged, this, [this](bool loggedIn) {
+        if (loggedIn)
+            document()->forgetAdapter();
+    });
     connect(session, &LoginSession::loginRefused, this, [this] {
         ui->buttonLogin->setText(tr("Login", "button"));
         ui->buttonLogin->setIcon(QIcon(QStringLiteral("images:master-login.svg")));
@@ -84,6 +101,9 @@ void MainWindow::openSelectedPort()
 {
     const QString port = ui->comboPort->currentText();
     portLost = false;
+    document()->forgetAdapter();
+    if (!port.isEmpty())
+        settings().setValue(QStringLiteral("port"), port);
     serial->SetComPort(port);
     if (serial->OpenCommunication())
         return;
@@ -99,12 +119,6 @@ void MainWindow::openSelectedPort()
                  "Gruppe „dialout“ aufnehmen (sudo adduser $USER dialout) und melden Sie sich "
                  "danach neu an.");
     QMessageBox::warning(this, tr("Serielle Schnittstelle"), text);
-}
-
-void MainWindow::closeSelectedPort()
-{
-    if (!serial->CloseCommunication())
-        QMessageBox::warning(this, tr("Serielle Schnittstelle"), messagePortCloseFailed);
 }
 
 bool MainWindow::requirePort()
@@ -128,9 +142,11 @@ void MainWindow::portFailed(const QString &reason)
     QString text = tr("Die Verbindung über die serielle Schnittstelle %1\nwurde unterbrochen (%2).")
                        .arg(ui->comboPort->currentText(), reason);
     if (const std::optional<int> written = transfer->partlyWritten()) {
+        document()->markPartlyWritten();
         showPartlyWritten(*written, text);
         return;
     }
+    document()->forgetAdapter();
     if (ended == Run::Read)
         text += QLatin1String("\n\n") + tr("Der Bildschirm ist unverändert.");
     QMessageBox::warning(this, tr("Serielle Schnittstelle"), text);
@@ -199,56 +215,4 @@ void MainWindow::actionChangePassword()
     if (dialog.exec() != QDialog::Accepted)
         return;
     session->changePassword(dialog.password());
-}
-
-// The adapter's answers as the link once raised them, for callers that still
-// hand them over one by one: they take the same way as every frame.
-
-void MainWindow::receivedAck()
-{
-    exchange->deliver(Frames::acknowledge());
-}
-
-void MainWindow::receivedNak()
-{
-    exchange->deliver(Frames::noAcknowledge());
-}
-
-void MainWindow::receiveCallRedirectTime(byte time, bool max)
-{
-    exchange->deliver({ max ? LinkCommand::ReadMaxCallTime : LinkCommand::ReadCallRedirectTime,
-        QByteArray(1, char(time)) });
-}
-
-void MainWindow::receiveStatusByte(byte attendee, byte statusbyte)
-{
-    exchange->deliver(
-        { LinkCommand::ReadStatusByte, QByteArray(1, char(attendee)) + char(statusbyte) });
-}
-
-void MainWindow::receiveCallNumber(byte attendee, QByteArray callnumber, byte number)
-{
-    exchange->deliver(
-        { LinkCommand::ReadCallNumber, QByteArray(1, char(attendee)) + char(number) + callnumber });
-}
-
-void MainWindow::receiveBusAddress(byte attendee, QByteArray address)
-{
-    exchange->deliver({ LinkCommand::ReadBusAddress,
-        QByteArray(1, char(attendee)) + (address.isEmpty() ? QByteArray(1, '\0') : address) });
-}
-
-void MainWindow::transmitAck()
-{
-    serial->TransmitAcknowledge();
-}
-
-void MainWindow::transmitNak()
-{
-    serial->TransmitNoAcknowledge();
-}
-
-void MainWindow::transmitReset()
-{
-    serial->TransmitReset();
 }

@@ -1,15 +1,17 @@
 // MainWindow: the roster of the master station and attendees 1 to 9, and the
-// configuration it shows.
+// two times: the views of the document's configuration.
 
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
 #include "attendeewidget.h"
-#include "kelvoaddress.h"
+#include "configurationdocument.h"
+#include "inputcheck.h"
 #include "masterwidget.h"
 
 #include <QLineEdit>
 #include <QListWidgetItem>
+#include <QMessageBox>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -21,7 +23,6 @@ void MainWindow::addMasterPanel()
     item->setSizeHint(masterWidget->sizeHint());
     ui->listWidget->addItem(item);
     ui->listWidget->setItemWidget(item, masterWidget);
-    connect(masterWidget, &EntryPanel::edited, this, &MainWindow::configurationEdited);
 }
 
 void MainWindow::addAttendeePanel(int attendee)
@@ -31,7 +32,6 @@ void MainWindow::addAttendeePanel(int attendee)
     ui->listWidget->addItem(item);
     ui->listWidget->setItemWidget(item, panel);
     attendees.insert(attendee, panel);
-    connect(panel, &EntryPanel::edited, this, &MainWindow::configurationEdited);
 }
 
 void MainWindow::focusRosterFirst()
@@ -82,120 +82,63 @@ EntryPanel *MainWindow::panel(int entry) const
     return attendees.value(entry);
 }
 
-byte MainWindow::statusByte(int entry) const
+void MainWindow::showValue(int entry, ConfigurationField field)
 {
-    const EntryPanel *p = panel(entry);
-    if (!p)
-        return 0;
-    const byte dial = entry == Configuration::Master && ui->dialBox->isChecked()
-        ? StatusBit::DialWithoutWaiting
-        : 0;
-    return p->statusByte() | dial;
-}
-
-void MainWindow::setStatusByte(int entry, byte status)
-{
-    EntryPanel *p = panel(entry);
-    if (!p)
+    const Configuration &shown = document()->configuration();
+    if (field == ConfigurationField::MaxCallTime || field == ConfigurationField::CallRedirectTime) {
+        // Only where it differs, so that a time being typed in the other box
+        // stays; valueChanged() then finds the document's value and stops.
+        for (const auto &[spin, value] : { std::pair { ui->spinMaxCall, shown.maxCallTime },
+                 { ui->spinRedirect, shown.callRedirectTime } }) {
+            if (spin->value() != value)
+                spin->setValue(value);
+        }
         return;
-    p->setStatusByte(status);
+    }
+    panel(entry)->showEntry(shown.entries[entry]);
     if (entry == Configuration::Master)
-        ui->dialBox->setChecked(status & StatusBit::DialWithoutWaiting);
+        ui->dialBox->setChecked(shown.entries[entry].statusByte & StatusBit::DialWithoutWaiting);
 }
 
-QString MainWindow::callNumber(int entry, int index) const
+void MainWindow::showConfiguration()
 {
-    const EntryPanel *p = panel(entry);
-    return p ? p->callNumber(index) : QString();
-}
-
-void MainWindow::setCallNumber(int entry, const QString &number, int index)
-{
-    if (EntryPanel *p = panel(entry))
-        p->setCallNumber(index, number);
-}
-
-QString MainWindow::busAddress(int entry) const
-{
-    const AttendeeWidget *p = entry == Configuration::Master ? nullptr : attendees.value(entry);
-    return p ? KelvoAddress::letterFirst(p->busAddressText()) : QString();
-}
-
-void MainWindow::setBusAddress(int entry, const QString &address)
-{
-    if (AttendeeWidget *p = entry == Configuration::Master ? nullptr : attendees.value(entry))
-        p->setBusAddress(address);
-}
-
-void MainWindow::resetConfiguration()
-{
-    ui->spinMaxCall->setValue(60);
-    ui->spinRedirect->setValue(30);
-    ui->dialBox->setChecked(false);
+    showValue(Configuration::Master, ConfigurationField::MaxCallTime);
     for (int entry = Configuration::Master; entry <= Configuration::LastAttendee; ++entry)
-        panel(entry)->clearEntry();
+        showValue(entry, ConfigurationField::StatusByte);
 }
 
-Configuration MainWindow::configuration() const
+void MainWindow::timeEdited(ConfigurationField field, int value)
 {
-    Configuration configuration;
-    configuration.maxCallTime = ui->spinMaxCall->value();
-    configuration.callRedirectTime = ui->spinRedirect->value();
-    for (int n = Configuration::Master; n <= Configuration::LastAttendee; ++n) {
-        ConfigurationEntry &entry = configuration.entries[n];
-        entry.callNumber1 = callNumber(n, 1);
-        entry.callNumber2 = callNumber(n, 2);
-        if (n != Configuration::Master)
-            entry.busAddress = attendees.value(n)->busAddressText();
-        entry.statusByte = statusByte(n);
+    const bool maxCall = field == ConfigurationField::MaxCallTime;
+    Configuration edited = document()->configuration();
+    (maxCall ? edited.maxCallTime : edited.callRedirectTime) = value;
+    if (edited == document()->configuration())
+        return;
+    if (!callTimesFit(edited)) {
+        // Corrected as the rule has it, the other time as it is; within the
+        // range that may still not fit, which the check before a write finds.
+        value = maxCall ? qMin(edited.callRedirectTime + MinimumCallTimeGap, Configuration::MaxTime)
+                        : qMax(edited.maxCallTime - MinimumCallTimeGap, 0);
+        // Not from inside the spin box, which may still be stepping; one box
+        // for any number of corrections before it comes.
+        if (!std::exchange(callTimeBoxDue, true)) {
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    callTimeBoxDue = false;
+                    QMessageBox::information(this, tr("Konfiguration"), messageCallTimeOrder);
+                },
+                Qt::QueuedConnection);
+        }
     }
-    return configuration;
+    document()->edit({ field, Configuration::Master, QString(), value });
+    // The spin box still shows what was refused when the document kept its value.
+    showValue(Configuration::Master, field);
 }
 
-void MainWindow::setConfiguration(const Configuration &configuration)
+bool MainWindow::finishTyping()
 {
-    // In the order that keeps the two times valid all along, so that a valid
-    // pair never trips the call-time check against what is on screen.
-    if (configuration.maxCallTime > ui->spinRedirect->value() + 1) {
-        ui->spinMaxCall->setValue(configuration.maxCallTime);
-        ui->spinRedirect->setValue(configuration.callRedirectTime);
-    } else {
-        ui->spinRedirect->setValue(configuration.callRedirectTime);
-        ui->spinMaxCall->setValue(configuration.maxCallTime);
-    }
-    for (int n = Configuration::Master; n <= Configuration::LastAttendee; ++n) {
-        const ConfigurationEntry &entry = configuration.entries[n];
-        setCallNumber(n, entry.callNumber1, 1);
-        setCallNumber(n, entry.callNumber2, 2);
-        setBusAddress(n, entry.busAddress);
-        setStatusByte(n, entry.statusByte);
-    }
-}
-
-void MainWindow::applyChange(const ConfigurationChange &change)
-{
-    // Each time set like a user edit: the call-time check may run, and open its
-    // box, against the other time as it stands at that moment.
-    switch (change.field) {
-    case ConfigurationField::MaxCallTime:
-        ui->spinMaxCall->setValue(change.number);
-        break;
-    case ConfigurationField::CallRedirectTime:
-        ui->spinRedirect->setValue(change.number);
-        break;
-    case ConfigurationField::CallNumber1:
-        setCallNumber(change.entry, change.text, 1);
-        break;
-    case ConfigurationField::CallNumber2:
-        setCallNumber(change.entry, change.text, 2);
-        break;
-    case ConfigurationField::StatusByte:
-        // The bits the change does not carry keep their boxes.
-        setStatusByte(change.entry,
-            byte((statusByte(change.entry) & ~change.bits) | (change.number & change.bits)));
-        break;
-    case ConfigurationField::BusAddress:
-        setBusAddress(change.entry, change.text);
-        break;
-    }
+    ui->spinMaxCall->interpretText();
+    ui->spinRedirect->interpretText();
+    return !callTimeBoxDue;
 }

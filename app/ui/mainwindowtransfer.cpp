@@ -6,6 +6,7 @@
 
 #include "attendeewidget.h"
 #include "configurationdiff.h"
+#include "configurationdocument.h"
 #include "configurationtext.h"
 #include "configurationxml.h"
 #include "inputcheck.h"
@@ -19,27 +20,17 @@
 #include <QSettings>
 #include <QStatusBar>
 
-namespace {
-
-// The switches outlive the program.
-QSettings switchSettings()
-{
-    return QSettings(QStringLiteral("vxconfig"), QStringLiteral("vxconfig"));
-}
-
-} // namespace
-
 void MainWindow::setupTransfer()
 {
     transfer = new SafeTransfer(exchange, session, this);
 
     // Each switch as last left, and remembered when changed.
     const auto remember = [this](QAction *action, const QString &key, auto apply) {
-        const bool on = switchSettings().value(key, true).toBool();
+        const bool on = settings().value(key, true).toBool();
         action->setChecked(on);
         apply(on);
         connect(action, &QAction::toggled, this, [key, apply](bool checked) {
-            switchSettings().setValue(key, checked);
+            settings().setValue(key, checked);
             apply(checked);
         });
     };
@@ -47,6 +38,13 @@ void MainWindow::setupTransfer()
         [this](bool on) { transfer->setBackupEnabled(on); });
     remember(ui->actionVerifyAfterWrite, QStringLiteral("verifyAfterWrite"),
         [this](bool on) { transfer->setVerifyEnabled(on); });
+    remember(ui->actionShowChangesBeforeWrite, QStringLiteral("showChangesBeforeWrite"),
+        [this](bool on) {
+            transfer->setConfirmChanges(on
+                    ? SafeTransfer::ConfirmChanges(
+                        [this](const Configuration &adapter) { return confirmChanges(adapter); })
+                    : nullptr);
+        });
 
     transfer->setSaveBackup([this](const Configuration &adapter) { return saveBackup(adapter); });
     transfer->setConfirmWithoutBackup([this](SafeTransfer::BackupFailure why, const QString &what) {
@@ -54,7 +52,7 @@ void MainWindow::setupTransfer()
     });
     connect(transfer, &SafeTransfer::progress, this, &MainWindow::showProgress);
     // All values at once or none: a read that fails leaves the screen as it was.
-    connect(transfer, &SafeTransfer::received, this, &MainWindow::setConfiguration);
+    connect(transfer, &SafeTransfer::received, document(), &ConfigurationDocument::read);
     connect(transfer, &SafeTransfer::verified, this, &MainWindow::showVerifyResult);
     connect(transfer, &SafeTransfer::finished, this, &MainWindow::runFinished);
     connect(transfer, &SafeTransfer::failed, this, &MainWindow::runFailed);
@@ -68,8 +66,9 @@ void MainWindow::transmitClicked()
         QMessageBox::information(this, tr("Einloggen"), messageLoginRequired);
         return;
     }
-    if (validateAttendees())
-        startRun(Run::Write, configuration());
+    // A time still being typed counts; one the rule corrected is looked at first.
+    if (finishTyping() && validateAttendees())
+        startRun(Run::Write, document()->configuration());
 }
 
 void MainWindow::requestClicked()
@@ -80,16 +79,17 @@ void MainWindow::requestClicked()
         QMessageBox::information(this, tr("Einloggen"), messageLoginRequired);
         return;
     }
-    if (maySetAside())
-        startRun(Run::Read);
+    // No question first: the read is a step that undo takes back.
+    startRun(Run::Read);
 }
 
 void MainWindow::actionResetDevice()
 {
     if (raiseRunningDialog(Run::None))
         return;
+    // Enter must not wipe the adapter.
     const auto answer = QMessageBox::question(this, tr("VX-Adapter zurücksetzen"),
-        messageResetQuestion, QMessageBox::Yes | QMessageBox::No);
+        messageResetQuestion, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer == QMessageBox::Yes && requirePort())
         startRun(Run::Reset);
 }
@@ -114,11 +114,11 @@ void MainWindow::startRun(Run next, const Configuration &toWrite)
     run = next;
     // A backup belongs to the run that made it.
     backupPath.clear();
+    writeVerified = false;
     auto *dialog = new ProgressDialog(this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setProgressRange(0, ReceiveSequence::RequestCount);
-    connect(dialog, &QDialog::rejected, this,
-        next == Run::Read ? &MainWindow::rejectReceive : &MainWindow::rejectTransmit);
+    connect(dialog, &QDialog::rejected, this, &MainWindow::cancelRun);
     dialog->show();
     progressDialog = dialog;
 
@@ -141,14 +141,7 @@ void MainWindow::closeProgressDialog()
     }
 }
 
-// The run ends once the command in flight is answered, so that a write's
-// message counts exactly what the adapter took.
-void MainWindow::rejectTransmit()
-{
-    transfer->interrupt();
-}
-
-void MainWindow::rejectReceive()
+void MainWindow::cancelRun()
 {
     transfer->interrupt();
 }
@@ -189,17 +182,19 @@ void MainWindow::runFinished()
     closeProgressDialog();
     switch (finished) {
     case Run::Read:
-        markSaved(QString());
         statusBar()->showMessage(tr("Die Konfiguration wurde gelesen."), StatusMessageMs);
+        noteLoaded();
         break;
     case Run::Write:
-        markSaved(fileName);
-        if (!transfer->isVerifyEnabled())
+        if (!writeVerified) {
+            document()->markAdapterHolds(transfer->transmitSequence()->sent());
             statusBar()->showMessage(tr("Die Konfiguration wurde geschrieben."), StatusMessageMs);
+        }
         break;
     case Run::Reset:
-        resetConfiguration();
-        markSaved(QString());
+        document()->resetScreen();
+        // Whatever the adapter holds after its reset, it is no longer what was read.
+        document()->forgetAdapter();
         statusBar()->showMessage(tr("Der VX-Adapter wurde zurückgesetzt."), StatusMessageMs);
         break;
     case Run::None:
@@ -214,6 +209,7 @@ void MainWindow::runFailed(int phase, int reason, const QString &what)
     statusBar()->clearMessage();
     if (const std::optional<int> written = transfer->partlyWritten()) {
         closeProgressDialog();
+        document()->markPartlyWritten();
         showPartlyWritten(*written, SafeTransfer::describe(failure, what));
         return;
     }
@@ -287,6 +283,8 @@ void MainWindow::showPartlyWritten(int written, const QString &cause)
 void MainWindow::showVerifyResult(const Configuration &written, const Configuration &read)
 {
     closeProgressDialog();
+    writeVerified = true;
+    document()->markAdapterHolds(read);
     const QList<ConfigurationDifference> differences = configurationDifferences(written, read);
     if (differences.isEmpty()) {
         statusBar()->showMessage(
@@ -298,9 +296,35 @@ void MainWindow::showVerifyResult(const Configuration &written, const Configurat
             + QLatin1String("\n\n") + differenceLines(differences).join(QLatin1Char('\n')));
 }
 
+bool MainWindow::confirmChanges(const Configuration &adapter)
+{
+    const QList<ConfigurationDifference> differences = configurationDifferences(writing, adapter);
+    const QStringList changes = changeLines(differences);
+    const QString text = changes.isEmpty()
+        ? tr("Der VX-Adapter hält schon, was auf dem Bildschirm steht; Schreiben ändert nichts.\n"
+             "Trotzdem schreiben?")
+        : tr("Schreiben ändert im VX-Adapter (bisher → neu):") + QLatin1String("\n\n")
+            + changes.join(QLatin1Char('\n'));
+    QMessageBox box(QMessageBox::Question, tr("Änderungen vor dem Schreiben"), text,
+        QMessageBox::NoButton, this);
+    box.setObjectName(QStringLiteral("changesBeforeWriteBox"));
+    // All of them behind "Details", when the list had to be cut short.
+    if (differences.size() > ConfigurationText::MaxListedLines) {
+        QStringList all;
+        for (const ConfigurationDifference &difference : differences)
+            all << changeLine(difference);
+        box.setDetailedText(all.join(QLatin1Char('\n')));
+    }
+    QPushButton *write = box.addButton(tr("Schreiben"), QMessageBox::AcceptRole);
+    // Enter, Escape and closing the box write nothing.
+    box.setDefaultButton(box.addButton(QMessageBox::Cancel));
+    box.exec();
+    return box.clickedButton() == write;
+}
+
 bool MainWindow::validateAttendees()
 {
-    const std::optional<InputProblem> problem = firstInputProblem(configuration());
+    const std::optional<InputProblem> problem = firstInputProblem(document()->configuration());
     if (!problem)
         return true;
     showInputProblem(*problem);
@@ -325,7 +349,7 @@ void MainWindow::showInputProblem(const InputProblem &problem)
         break;
     case InputProblem::MalformedCallNumber:
     case InputProblem::MalformedBusAddress:
-        message = inputProblemText(configuration(), problem);
+        message = inputProblemText(document()->configuration(), problem);
         break;
     }
     QMessageBox::information(this, tr("Eingabefehler"), message);

@@ -4,7 +4,7 @@
 #include "callnumbervalidator.h"
 
 MasterWidget::MasterWidget(QWidget *parent)
-    : EntryPanel(parent)
+    : EntryPanel(Configuration::Master, parent)
     , m_ui(std::make_unique<Ui::MasterWidget>())
 {
     m_ui->setupUi(this);
@@ -20,7 +20,7 @@ MasterWidget::MasterWidget(QWidget *parent)
     m_ui->masterLabel->setStyleSheet(QStringLiteral("font-weight: bold;font-size: 16px;"));
     showPhoneIcon(m_ui->label_2);
     showPhoneIcon(m_ui->label_3);
-    nameFields(Configuration::Master);
+    nameFields();
 }
 
 MasterWidget::~MasterWidget() = default;
@@ -29,7 +29,7 @@ void MasterWidget::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
         m_ui->retranslateUi(this);
-        nameFields(Configuration::Master);
+        nameFields();
     }
     QWidget::changeEvent(event);
 }

@@ -6,6 +6,7 @@
 //
 //   bench_soak [unpaced runs] [paced runs]
 
+#include "configurationdocument.h"
 #include "diagnosticwidget.h"
 #include "mainwindow.h"
 #include "namedchild.h"
@@ -107,6 +108,7 @@ bool soak(const QStringList &options, int runs, int lines, int linesPerSecond, i
     MainWindow window;
     child<QAction>(window, "actionBackupBeforeWrite")->setChecked(false);
     child<QAction>(window, "actionVerifyAfterWrite")->setChecked(false);
+    child<QAction>(window, "actionShowChangesBeforeWrite")->setChecked(false);
     window.show();
     child<QLineEdit>(window, "passwordEdit")->setText(QStringLiteral("1234"));
     child<QPushButton>(window, "buttonLogin")->click();
@@ -119,7 +121,7 @@ bool soak(const QStringList &options, int runs, int lines, int linesPerSecond, i
     for (int n = 1; n <= 9; ++n)
         configuration.entries[n] = { QString::number(n * 1111), QString(),
             QStringLiteral("%1%2").arg(QChar('A' + n - 1)).arg(n), 0x1d };
-    window.setConfiguration(configuration);
+    window.document()->restoreBackup(configuration);
 
     // Message boxes would stop a run: note them and carry on.
     QTimer boxes;

@@ -6,6 +6,7 @@
 //
 //   bench_transfer [path/to/vxsim] [runs]
 
+#include "configurationdocument.h"
 #include "mainwindow.h"
 #include "namedchild.h"
 #include "progressdialog.h"
@@ -20,7 +21,6 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTextStream>
 #include <QThread>
@@ -128,17 +128,16 @@ private:
 // The longest values the fields take, so the frames are as long as they get.
 void fillConfiguration(MainWindow &window)
 {
-    child<QSpinBox>(window, "spinMaxCall")->setValue(99);
-    child<QSpinBox>(window, "spinRedirect")->setValue(97);
-    window.setStatusByte(0, 0x5d);
-    window.setCallNumber(0, QStringLiteral("0815"), 1);
-    window.setCallNumber(0, QStringLiteral("0049301234567890123456"), 2);
-    for (int n = 1; n <= 9; ++n) {
-        window.setCallNumber(n, QStringLiteral("%1").arg(n * 1111), 1);
-        window.setCallNumber(n, QStringLiteral("00493012345678901234%1").arg(n * 11), 2);
-        window.setStatusByte(n, 0x3d);
-        window.setBusAddress(n, QStringLiteral("%1%2").arg(QChar('A' + n - 1)).arg(n + 15));
-    }
+    Configuration configuration;
+    configuration.maxCallTime = 99;
+    configuration.callRedirectTime = 97;
+    configuration.entries[0]
+        = { QStringLiteral("0815"), QStringLiteral("0049301234567890123456"), QString(), 0x5d };
+    for (int n = 1; n <= 9; ++n)
+        configuration.entries[n] = { QStringLiteral("%1").arg(n * 1111),
+            QStringLiteral("00493012345678901234%1").arg(n * 11),
+            QStringLiteral("%1%2").arg(QChar('A' + n - 1)).arg(n + 15), 0x3d };
+    window.document()->restoreBackup(configuration);
 }
 
 // Closes every message box as it comes up, so that none blocks the bench,
@@ -234,11 +233,13 @@ double median(QList<double> values)
     return values.isEmpty() ? 0.0 : values.at(values.size() / 2);
 }
 
-// The switches for a plain write, or for one with backup before and verify after.
+// The switches for a plain write, or for one with backup before and verify
+// after; never the list of changes, which waits for the user.
 void setSafety(MainWindow &window, bool on)
 {
     child<QAction>(window, "actionBackupBeforeWrite")->setChecked(on);
     child<QAction>(window, "actionVerifyAfterWrite")->setChecked(on);
+    child<QAction>(window, "actionShowChangesBeforeWrite")->setChecked(false);
 }
 
 // The figures of each kind of run, against one simulator started with the

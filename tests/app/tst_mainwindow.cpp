@@ -1,14 +1,15 @@
-// The main window as a user meets it: the call-time rule, the title, languages
-// with the real catalogues, the roster, the Help menu, --help and --version.
+// The main window as a user meets it: each kind of field as a view of the
+// document, the title, languages, ports, the Help menu, --help and --version.
 
 #include "backupstore.h"
-#include "entrypanel.h"
+#include "configurationdocument.h"
 #include "languageapplication.h"
 #include "mainwindow.h"
 #include "modalanswerer.h"
 #include "namedchild.h"
 #include "portcombobox.h"
 #include "ptypeer.h"
+#include "testhome.h"
 #include "vxversion.h"
 
 #include <QCheckBox>
@@ -25,6 +26,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
+#include <QUndoStack>
 
 namespace {
 
@@ -36,12 +38,29 @@ void speak(MainWindow &window, const char *action)
     QCoreApplication::processEvents();
 }
 
+// The times, then each entry that differs from the defaults:
+// "60/30 4:1/0301/12B/8" (call numbers, address, options in hex).
+QString values(const Configuration &c)
+{
+    QString text = QStringLiteral("%1/%2").arg(c.maxCallTime).arg(c.callRedirectTime);
+    for (int n = 0; n < Configuration::EntryCount; ++n) {
+        const ConfigurationEntry &e = c.entries[n];
+        if (e != ConfigurationEntry())
+            text += QStringLiteral(" %1:%2/%3/%4/%5")
+                        .arg(n)
+                        .arg(e.callNumber1, e.callNumber2, e.busAddress)
+                        .arg(e.statusByte, 0, 16);
+    }
+    return text;
+}
+
 } // namespace
 
 class TestMainWindow : public QObject
 {
     Q_OBJECT
 
+    TestHome home;
     // A pseudo-terminal as the adapter's port keeps the port warning away.
     PtyPeer port;
     QStringList opened; // by the desktop
@@ -55,6 +74,8 @@ private slots:
         qputenv("VXCONFIG_PORTS", port.portName().toLocal8Bit());
         QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl");
     }
+
+    void init() { TestHome::forget(); }
 
     void helpMenu_data()
     {
@@ -119,85 +140,80 @@ private slots:
             QVERIFY2(printed.contains(text), qPrintable(printed));
     }
 
-    void callTimeRule_data()
+    void edits_data()
     {
-        QTest::addColumn<int>("maxCall");
-        QTest::addColumn<int>("redirect");
-        QTest::addColumn<bool>("editMaxCall");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<int>("boxes");
-        QTest::addColumn<int>("finalMaxCall");
-        QTest::addColumn<int>("finalRedirect");
+        QTest::addColumn<QString>("times"); // before
+        QTest::addColumn<QString>("field"); // "4:callBox": of attendee 4's panel
+        QTest::addColumn<QString>("keys"); // typed (a time confirmed with Enter); none: a click
+        QTest::addColumn<int>("boxes"); // of the call-time rule
+        QTest::addColumn<QString>("after");
 
-        QTest::newRow("max 31 over 30 corrected to 32") << 60 << 30 << true << 31 << 1 << 32 << 30;
-        QTest::newRow("max 32 over 30 accepted") << 60 << 30 << true << 32 << 0 << 32 << 30;
-        QTest::newRow("redirect 59 under 60 corrected to 58")
-            << 60 << 30 << false << 59 << 1 << 60 << 58;
-        QTest::newRow("redirect 58 under 60 accepted") << 60 << 30 << false << 58 << 0 << 60 << 58;
-        QTest::newRow("redirect 98 leaves no valid max") << 99 << 98 << true << 50 << 2 << 99 << 98;
-        QTest::newRow("max 1 leaves no valid redirect") << 1 << 0 << false << 5 << 2 << 1 << 0;
+        const auto row = [](const char *name, const char *times, const char *field,
+                             const char *keys, int boxes, const char *after) {
+            QTest::newRow(name) << times << field << keys << boxes << after;
+        };
+        // The rule judges a time once it is typed: it once came at the 4 of a 45.
+        row("typed 45", "60/30", "spinMaxCall", "45", 0, "45/30");
+        row("typed 31 over 30, corrected", "60/30", "spinMaxCall", "31", 1, "32/30");
+        row("typed 59 under 60, corrected", "60/30", "spinRedirect", "59", 1, "60/58");
+        row("stepped down to 31, corrected", "32/30", "spinMaxCall", "down", 1, "32/30");
+        row("98 leaves no time that fits", "99/98", "spinMaxCall", "50", 1, "99/98");
+        row("call number", "60/30", "4:numberEdit2", "0301", 0, "60/30 4:/0301//0");
+        row("address digits first", "60/30", "4:addressEdit", "12b", 0, "60/30 4://12B/0");
+        row("switches", "60/30", "3:addressLabel", "down", 0, "60/30 3://A19/0");
+        row("option folded away", "60/30", "4:callBox", "", 0, "60/30 4:///8");
+        row("extended functions", "60/30", "2:featureBox", "", 0, "60/30 2:///20");
+        row("Wahl ohne warten", "60/30", "dialBox", "", 0, "60/30 0:///40");
     }
 
-    void callTimeRule()
+    // Each kind of field as the user changes it: the value goes to the
+    // document as one step, the title's * follows, and Ctrl+Z in the field
+    // takes the step back.
+    void edits()
     {
-        QFETCH(int, maxCall);
-        QFETCH(int, redirect);
-        QFETCH(bool, editMaxCall);
-        QFETCH(int, value);
+        QFETCH(QString, times);
+        QFETCH(QString, field);
+        QFETCH(QString, keys);
         QFETCH(int, boxes);
-        QFETCH(int, finalMaxCall);
-        QFETCH(int, finalRedirect);
+        QFETCH(QString, after);
 
         MainWindow window;
-        auto *spinMaxCall = child<QSpinBox>(window, "spinMaxCall");
-        auto *spinRedirect = child<QSpinBox>(window, "spinRedirect");
-        {
-            const QSignalBlocker a(spinMaxCall);
-            const QSignalBlocker b(spinRedirect);
-            spinMaxCall->setValue(maxCall);
-            spinRedirect->setValue(redirect);
-        }
+        ConfigurationDocument *document = window.document();
+        Configuration before;
+        before.maxCallTime = times.section('/', 0, 0).toInt();
+        before.callRedirectTime = times.section('/', 1).toInt();
+        document->open(QStringLiteral("before.tml"), before);
+        document->undoStack()->clear();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const QByteArray name = field.section(':', -1).toLatin1();
+        QWidget *widget = field.contains(':')
+            ? entryChild(window, field.section(':', 0, 0).toInt(), name)
+            : child<QWidget>(window, name);
+        widget->setFocus();
 
         ModalAnswerer answerer;
-        (editMaxCall ? spinMaxCall : spinRedirect)->setValue(value);
-
-        QCOMPARE(answerer.seen.size(), boxes);
-        for (const auto &seen : answerer.seen) {
-            QCOMPARE(seen.title, QStringLiteral("Konfiguration"));
-            QCOMPARE(seen.text,
-                QStringLiteral("Die Maximale Rufsignalisierung muss größer als die "
-                               "Rufweiterschaltung sein."));
+        if (keys.isEmpty()) {
+            static_cast<QAbstractButton *>(widget)->click();
+        } else if (keys == "down") {
+            QTest::keyClick(widget, Qt::Key_Down);
+        } else if (auto *spin = qobject_cast<QSpinBox *>(widget)) {
+            spin->selectAll();
+            QTest::keyClicks(spin, keys);
+            QTest::keyClick(spin, Qt::Key_Return);
+        } else {
+            QTest::keyClicks(widget, keys);
         }
-        QCOMPARE(spinMaxCall->value(), finalMaxCall);
-        QCOMPARE(spinRedirect->value(), finalRedirect);
-    }
+        QCoreApplication::processEvents();
+        QTRY_COMPARE(answerer.titles(), QStringList(boxes, QStringLiteral("Konfiguration")));
+        QCOMPARE(values(document->configuration()), after);
+        QCOMPARE(window.isWindowModified(), after != times);
 
-    void changesAreTracked()
-    {
-        MainWindow window;
-        QCOMPARE(window.configuration(), Configuration());
+        window.activateWindow(); // again after a box, as a window manager does
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(widget, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(values(document->configuration()), times);
         QVERIFY(!window.isWindowModified());
-        // A value typed and typed back is no change; the times count as well.
-        auto *number = child<QLineEdit>(*window.findChildren<EntryPanel *>().at(3), "numberEdit1");
-        QTest::keyClicks(number, QStringLiteral("42"));
-        QVERIFY(window.isWindowModified());
-        QTest::keyClicks(number, QStringLiteral("\b\b"));
-        QVERIFY(!window.isWindowModified());
-        child<QSpinBox>(window, "spinMaxCall")->setValue(61);
-        QVERIFY(window.isWindowModified());
-
-        // A whole configuration is set without tripping the call-time check when
-        // its own two times agree.
-        Configuration configuration;
-        configuration.maxCallTime = 20;
-        configuration.callRedirectTime = 10;
-        configuration.entries[7]
-            = { QStringLiteral("12"), QStringLiteral("034"), QStringLiteral("12B"), 0x21 };
-        ModalAnswerer answerer;
-        window.setConfiguration(configuration);
-        QVERIFY(answerer.seen.isEmpty());
-        QCOMPARE(window.configuration(), configuration);
-        QCOMPARE(window.busAddress(7), QStringLiteral("B12"));
     }
 
     void languages()
@@ -212,7 +228,7 @@ private slots:
         QVERIFY(!child<QPushButton>(window, "buttonTransmit")->icon().isNull());
         Configuration values;
         values.entries[7] = { QStringLiteral("1234"), QString(), QStringLiteral("12B"), 0x01 };
-        window.setConfiguration(values);
+        window.document()->restoreBackup(values);
         auto *roster = child<QListWidget>(window, "listWidget");
         const QWidget &master = *roster->itemWidget(roster->item(0));
         const QWidget &attendee = *roster->itemWidget(roster->item(7));
@@ -226,6 +242,7 @@ private slots:
         const QStringList german { "&Datei", "&Schreiben", germanTitle, "Teilnehmer 7",
             "Optionen: Auf Master umleiten", "Alle Teilnehmer auf Master umleiten" };
         QCOMPARE(texts(), german);
+        QCOMPARE(entryChild<QLineEdit>(window, 7, "addressEdit")->text(), QStringLiteral("12B"));
 
         // Any number of switches leaves one version suffix in the title, the
         // values on screen as they were, and the catalogues of one language.
@@ -241,7 +258,7 @@ private slots:
             QCOMPARE(texts(), german);
         }
         QCOMPARE(catalogues(), installed);
-        QCOMPARE(window.configuration(), values);
+        QCOMPARE(window.document()->configuration(), values);
 
         speak(window, "actionEnglisch");
         ModalAnswerer answerer;
@@ -272,56 +289,6 @@ private slots:
         qputenv("VXCONFIG_DATA_DIR", previous);
         QCOMPARE(answerer.titles(), QStringList { QStringLiteral("Handbuch") });
         QVERIFY(answerer.seen[0].text.contains(empty.filePath(QStringLiteral("README.md"))));
-    }
-
-    void statusByteRoundTrip_data()
-    {
-        QTest::addColumn<int>("entry");
-        QTest::addColumn<int>("written");
-        QTest::addColumn<int>("read");
-        QTest::addColumn<bool>("dialBox");
-
-        QTest::newRow("attendee 3 all bits") << 3 << 0xFF << 0x3D << false;
-        QTest::newRow("master all bits") << 0 << 0xFF << 0x5D << true;
-        QTest::newRow("attendee 1 unused bits") << 1 << 0xC2 << 0x00 << false;
-        QTest::newRow("master dial only") << 0 << 0x40 << 0x40 << true;
-        QTest::newRow("master feature bit ignored") << 0 << 0x20 << 0x00 << false;
-        QTest::newRow("no entry 10") << 10 << 0xFF << 0x00 << false;
-    }
-
-    void statusByteRoundTrip()
-    {
-        QFETCH(int, entry);
-        QFETCH(int, written);
-        QFETCH(int, read);
-        QFETCH(bool, dialBox);
-
-        MainWindow window;
-        window.setStatusByte(entry, byte(written));
-        QCOMPARE(int(window.statusByte(entry)), read);
-        QCOMPARE(child<QCheckBox>(window, "dialBox")->isChecked(), dialBox);
-    }
-
-    void resetConfigurationKeepsCallTimeRule()
-    {
-        MainWindow window;
-        Configuration configuration;
-        configuration.maxCallTime = 72;
-        configuration.callRedirectTime = 70;
-        configuration.entries[0] = { QStringLiteral("0815"), QString(), QString(), 0x5D };
-        configuration.entries[2].statusByte = 0x3D;
-        configuration.entries[5] = { QString(), QStringLiteral("4711"), QStringLiteral("D3"), 0 };
-        window.setConfiguration(configuration);
-
-        ModalAnswerer answerer;
-        window.resetConfiguration();
-
-        QCOMPARE(answerer.titles(), QStringList { QStringLiteral("Konfiguration") });
-        // The extended options stay unfolded: only their flag survives.
-        Configuration expected;
-        expected.maxCallTime = 72;
-        expected.entries[2].statusByte = 0x20;
-        QCOMPARE(window.configuration(), expected);
     }
 
     void ports()
@@ -377,6 +344,13 @@ private slots:
             entries(), expected << QStringLiteral("ttyUSB0") << QStringLiteral("/dev/vx-typed"));
         QCOMPARE(combo->currentText(), QStringLiteral("/dev/vx-typed"));
         QCOMPARE(answerer.seen.size(), 1);
+
+        // The port chosen last comes first next time, unless the environment
+        // names one; a path never enumerated is listed again.
+        combo->setCurrentIndex(combo->findText(QString::fromLocal8Bit(saved)));
+        qunsetenv("VXCONFIG_PORTS");
+        MainWindow next;
+        QCOMPARE(child<QComboBox>(next, "comboPort")->currentText(), QString::fromLocal8Bit(saved));
     }
 };
 

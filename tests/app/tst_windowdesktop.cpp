@@ -3,11 +3,13 @@
 // focus, and no text cut off at the default, the smallest or a full-screen
 // size. The layout cases leave screenshots in layout/ beside the test.
 
+#include "configurationdocument.h"
 #include "languageapplication.h"
 #include "mainwindow.h"
 #include "modalanswerer.h"
 #include "namedchild.h"
 #include "ptypeer.h"
+#include "testhome.h"
 
 #include <QDir>
 #include <QLabel>
@@ -20,8 +22,8 @@ namespace {
 
 void speak(MainWindow &window, const QString &language)
 {
-    if (language == QLatin1String("en"))
-        child<QAction>(window, "actionEnglisch")->trigger();
+    child<QAction>(window, language == QLatin1String("en") ? "actionEnglisch" : "actionDeutsch")
+        ->trigger();
     QCoreApplication::processEvents();
 }
 
@@ -79,7 +81,7 @@ private slots:
         const QStringList expected = order.split(' ');
 
         MainWindow window;
-        window.setStatusByte(unfolded, 0x20);
+        window.document()->edit({ ConfigurationField::StatusByte, unfolded, QString(), 0x20 });
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QStringList visited;
@@ -183,8 +185,9 @@ private slots:
 
         MainWindow window;
         speak(window, language);
-        window.setStatusByte(2, 0x3D);
-        window.setStatusByte(3, 0x1C); // folded away, summed up in the title row
+        window.document()->edit({ ConfigurationField::StatusByte, 2, QString(), 0x3D });
+        // Folded away, summed up in the title row.
+        window.document()->edit({ ConfigurationField::StatusByte, 3, QString(), 0x1C });
         window.resize(size.isValid() ? size : window.size());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -208,6 +211,7 @@ private slots:
 int main(int argc, char **argv)
 {
     LanguageApplication app(argc, argv);
+    TestHome home;
     // A port that opens, so that no warning comes up.
     PtyPeer port;
     qputenv("VXCONFIG_PORTS", port.portName().toLocal8Bit());

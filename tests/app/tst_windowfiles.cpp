@@ -1,18 +1,21 @@
 // The settings files through the menu, the command line and drops: the file
-// dialogs, what a file puts on screen (in its order, with the call-time check),
-// the messages, and the question before unsaved changes are set aside.
+// dialogs, what a file puts on screen (as it is, in its order), saving, the
+// messages, the question before changes are set aside, what is remembered.
 
 #include "backupstore.h"
+#include "configurationdocument.h"
 #include "mainwindow.h"
 #include "modalanswerer.h"
 #include "namedchild.h"
 #include "ptypeer.h"
+#include "testhome.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QPushButton>
+#include <QMenu>
 #include <QMimeData>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -28,7 +31,7 @@ const QString importFailed
 // What the file dialogs and message boxes of one action showed.
 struct Seen
 {
-    QStringList dialogs; // "title|filter|folder"
+    QStringList dialogs; // "title|filter|folder", and "|name" when one is offered
     QStringList boxes; // "title: text"
     QStringList backups; // "date|port|file" as listed
 };
@@ -57,15 +60,16 @@ Seen trigger(MainWindow &window, const char *action, const QString &name,
             return;
         }
         auto *dialog = qobject_cast<QFileDialog *>(modal);
+        auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
         seen.dialogs << dialog->windowTitle() + QLatin1Char('|') + dialog->nameFilters().join(';')
-                + QLatin1Char('|') + dialog->directory().absolutePath();
+                + QLatin1Char('|') + dialog->directory().absolutePath()
+                + (edit->text().isEmpty() ? QString() : '|' + edit->text());
         const bool opens = dialog->acceptMode() == QFileDialog::AcceptOpen;
         if (name.isEmpty() || (opens && !QFile::exists(name))
             || !QTest::qWaitForWindowActive(dialog)) {
             dialog->reject();
             return;
         }
-        auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
         edit->clear();
         QTest::keyClicks(edit, name);
         QTest::keyClick(edit, Qt::Key_Return);
@@ -81,6 +85,16 @@ Seen trigger(MainWindow &window, const char *action, const QString &name,
     return seen;
 }
 
+// Opened from screen.tml: times 70 and 40, attendee 2 with extended functions.
+Configuration screenBefore()
+{
+    Configuration screen;
+    screen.maxCallTime = 70;
+    screen.callRedirectTime = 40;
+    screen.entries[2] = { "21", "22", "B2", 0x20 };
+    return screen;
+}
+
 } // namespace
 
 class TestWindowFiles : public QObject
@@ -88,16 +102,11 @@ class TestWindowFiles : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        // A home of its own: test runs of other checkouts share ~/.qttest.
-        qputenv("HOME", folder.path().toLocal8Bit());
-        QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(QDir::setCurrent(folder.path()));
-    }
+    void initTestCase() { QVERIFY(QDir::setCurrent(folder.path())); }
 
     void init()
     {
+        TestHome::forget();
         peer = new PtyPeer(this);
         qputenv("VXCONFIG_PORTS", peer->portName().toLocal8Bit());
         window = new MainWindow;
@@ -105,7 +114,6 @@ private slots:
 
     void cleanup()
     {
-        window->setWindowModified(false);
         delete window;
         delete peer;
     }
@@ -121,6 +129,7 @@ private slots:
             + QLatin1String("/vxconfig/backups");
         QTest::newRow("open") << "actionEinstellungen_importieren"
                               << "Datei laden|Vx-Configuration (*.tml)|" + here;
+        // Unnamed, "speichern" asks for a name.
         QTest::newRow("save") << "actionEinstellungen_exportieren"
                               << "Datei speichern|Vx-Configuration (*.tml)|" + here;
         QTest::newRow("import") << "actionAlteEinstellungen_importieren"
@@ -139,13 +148,10 @@ private slots:
         QFETCH(QString, dialog);
         QDir().mkpath(dialog.section(QLatin1Char('|'), 2));
 
-        window->setCallNumber(4, QStringLiteral("12"), 1);
-        const Configuration before = window->configuration();
-        window->setWindowModified(false); // no question first
         const Seen seen = trigger(*window, action.toLatin1(), QString());
         QCOMPARE(seen.dialogs, QStringList { dialog });
         QVERIFY(seen.boxes.isEmpty());
-        QCOMPARE(window->configuration(), before);
+        QCOMPARE(window->document()->configuration(), Configuration());
     }
 
     void loadedInFileOrder_data()
@@ -155,32 +161,31 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QStringList>("boxes");
         QTest::addColumn<Configuration>("expected");
+        QTest::addColumn<QString>("title"); // the file the window names
 
-        // On screen before: times 70 and 40, attendee 2 with extended functions.
-        Configuration screen;
-        screen.maxCallTime = 70;
-        screen.callRedirectTime = 40;
-        screen.entries[2] = { "21", "22", "B2", 0x20 };
+        const Configuration screen = screenBefore();
 
+        // The times as they are, also when they do not fit: once, 20 became 42
+        // against the 40 on screen.
         Configuration xml = screen;
-        xml.maxCallTime = 42; // 0x14 is not above 40 on screen: raised to 42 first
-        xml.callRedirectTime = 10;
+        xml.maxCallTime = 20;
+        xml.callRedirectTime = 19;
         xml.entries[1] = { "12a4", "", "12A", 0x01 };
         // By name, as from the command line or a drop: XML by its content.
         QTest::newRow("xml")
             << "openPath"
             << "a"
             << QByteArray("<Vx-Configuration><General><MaxCallTime>14</MaxCallTime>"
-                          "<CallRedirectTime>a</CallRedirectTime></General><Attendee1>"
+                          "<CallRedirectTime>13</CallRedirectTime></General><Attendee1>"
                           "<CallNumber1>12a4</CallNumber1><BusAddress>12A</BusAddress>"
                           "<StatusByte>101</StatusByte></Attendee1></Vx-Configuration>")
-            << QStringList { "Konfiguration: Die Maximale Rufsignalisierung muss größer als die "
-                             "Rufweiterschaltung sein.",
-                   "Importieren: Diese Werte der Datei kann der VX-Adapter nicht übernehmen. Sie "
-                   "stehen unverändert auf dem Bildschirm; korrigieren Sie sie vor dem "
-                   "Schreiben:\n\n"
-                   "Teilnehmer 1, Rufnummer 1: 12a4\nTeilnehmer 1, Optionen: 101" }
-            << xml;
+            << QStringList { "Importieren: Diese Werte der Datei kann der VX-Adapter nicht "
+                             "übernehmen. Sie stehen unverändert auf dem Bildschirm; korrigieren "
+                             "Sie sie vor dem Schreiben:\n\n"
+                             "Teilnehmer 1, Rufnummer 1: 12a4\nTeilnehmer 1, Optionen: 101\n\n"
+                             "Die maximale Zeit der Rufsignalisierung (20) muss um mindestens 2 "
+                             "größer sein als die Zeit bis zur Rufweiterschaltung (19)." }
+            << xml << "a";
 
         Configuration legacy;
         legacy.maxCallTime = 60;
@@ -191,15 +196,18 @@ private slots:
         QFile example(qEnvironmentVariable("VX_TEST_DATA") + QLatin1String("/example.cvx"));
         example.open(QIODevice::ReadOnly);
         const QByteArray older = example.readAll();
+        // No file to save into.
         QTest::newRow("older file") << "actionAlteEinstellungen_importieren"
-                                    << "b.cvx" << older << QStringList() << legacy;
+                                    << "b.cvx" << older << QStringList() << legacy << "unbenannt";
 
-        QTest::newRow("older file by content") << "openPath"
-                                               << "b" << older << QStringList() << legacy;
+        QTest::newRow("older file by content")
+            << "openPath"
+            << "b" << older << QStringList() << legacy << "unbenannt";
         // A .tml is XML whatever it holds.
         QTest::newRow("not XML") << "openPath"
                                  << "c.tml" << QByteArray("[Master]")
-                                 << QStringList { "Importieren: " + importFailed } << screen;
+                                 << QStringList { "Importieren: " + importFailed } << screen
+                                 << "screen.tml";
     }
 
     void loadedInFileOrder()
@@ -209,28 +217,28 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(QStringList, boxes);
         QFETCH(Configuration, expected);
+        QFETCH(QString, title);
 
-        Configuration screen;
-        screen.maxCallTime = 70;
-        screen.callRedirectTime = 40;
-        screen.entries[2] = { "21", "22", "B2", 0x20 };
-        window->setConfiguration(screen);
-        window->setWindowModified(false);
+        window->document()->open(folder.filePath("screen.tml"), screenBefore());
 
         QFile file(folder.filePath(name));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
         file.close();
         const Seen seen = trigger(*window, action.toLatin1(), file.fileName());
         QCOMPARE(seen.boxes, boxes);
-        QCOMPARE(window->configuration(), expected);
+        QCOMPARE(window->document()->configuration(), expected);
+        QCOMPARE(window->windowTitle().section(QLatin1Char('['), 0, 0), title);
+        // An opened file is what the file holds.
+        QCOMPARE(window->isWindowModified(), title == QLatin1String("unbenannt"));
     }
 
-    void saveAndOpenAgain()
+    void saveWithAndWithoutDialog()
     {
         Configuration configuration;
         configuration.entries[0] = { "0815", "", "", 0x5d };
         configuration.entries[9] = { "9", "99", "24I", 0x3d };
-        window->setConfiguration(configuration);
+        ConfigurationDocument *document = window->document();
+        document->restoreBackup(configuration);
         QVERIFY(window->isWindowModified());
 
         // A save that fails says so and changes nothing.
@@ -240,20 +248,51 @@ private slots:
         QVERIFY(seen.boxes[0].contains(nowhere));
         QVERIFY(window->isWindowModified());
 
-        const QString saved = folder.filePath(QStringLiteral("site.tml"));
-        seen = trigger(*window, "actionEinstellungen_exportieren", saved);
+        // Without a suffix the name gets .tml, which the open dialog shows.
+        seen = trigger(*window, "actionEinstellungen_exportieren", folder.filePath("site"));
         QVERIFY(seen.boxes.isEmpty());
         QVERIFY(!window->isWindowModified());
         QVERIFY(window->windowTitle().startsWith(QLatin1String("site.tml[*] - ")));
         QVERIFY(window->statusBar()->currentMessage().contains(QLatin1String("site.tml")));
 
-        window->resetConfiguration();
-        seen = trigger(*window, "actionEinstellungen_importieren", saved, QMessageBox::Discard);
-        QCOMPARE(seen.boxes.size(), 1); // the question only
-        // Back as saved, but for the address, which a file holds letter first.
-        configuration.entries[9].busAddress = QStringLiteral("I24");
-        QCOMPARE(window->configuration(), configuration);
+        // Named, "speichern" saves without a dialog, and "Speichern unter"
+        // offers the name.
+        document->edit({ ConfigurationField::CallNumber2, 9, QStringLiteral("98") });
+        QVERIFY(trigger(*window, "actionEinstellungen_exportieren", QString()).dialogs.isEmpty());
         QVERIFY(!window->isWindowModified());
+        QFile site(folder.filePath("site.tml"));
+        QVERIFY(site.open(QIODevice::ReadOnly) && site.readAll().contains("<CallNumber2>98<"));
+        QCOMPARE(trigger(*window, "actionSaveAs", QString()).dialogs,
+            QStringList {
+                "Datei speichern|Vx-Configuration (*.tml)|" + folder.path() + "|site.tml" });
+    }
+
+    // The language, the switches, the window's size, the folders and the
+    // files last opened or saved are there again in the next window.
+    void rememberedForNextTime()
+    {
+        window->show();
+        window->resize(800, 500);
+        child<QAction>(*window, "actionEnglisch")->trigger();
+        child<QAction>(*window, "actionShowChangesBeforeWrite")->setChecked(false);
+        const QString kept
+            = QDir(home.dir.path()).filePath("kept.tml"); // not in the current folder
+        trigger(*window, "actionSaveAs", kept);
+        window->close();
+        delete window;
+        window = new MainWindow;
+        QCOMPARE(window->size(), QSize(800, 500));
+        QVERIFY(child<QAction>(*window, "actionEnglisch")->isChecked());
+        QVERIFY(!child<QAction>(*window, "actionShowChangesBeforeWrite")->isChecked());
+        QCOMPARE(trigger(*window, "actionSaveAs", QString()).dialogs.value(0).section('|', 2),
+            home.dir.path());
+        auto *recent = child<QMenu>(*window, "menuRecentFiles");
+        child<QAction>(*recent, "actionRecentFile1")->trigger();
+        QVERIFY(window->windowTitle().startsWith(QLatin1String("kept.tml[*]")));
+        // A file gone is left out.
+        QVERIFY(QFile::remove(kept));
+        emit recent->aboutToShow();
+        QVERIFY(recent->actions().isEmpty() && !recent->isEnabled());
     }
 
     void restoreFromTheList()
@@ -273,8 +312,10 @@ private slots:
         QCOMPARE(seen.backups,
             QStringList({ "01.06.2026 12:00:00|ttyUSB0|Süd.tml",
                 "01.06.2026 11:59:59|ttyS0|unbenannt", "01.06.2026 11:59:58|—|—" }));
-        QCOMPARE(window->configuration(), adapter);
-        QVERIFY(window->windowTitle().startsWith(QLatin1String("2026-06-01_12-00-00.tml[*]")));
+        QCOMPARE(window->document()->configuration(), adapter);
+        // To check and write: the backup is no file to save into.
+        QVERIFY(window->windowTitle().startsWith(QLatin1String("unbenannt[*]")));
+        QVERIFY(window->isWindowModified());
     }
 
     void dropFile_data()
@@ -294,7 +335,7 @@ private slots:
         QFETCH(int, answer);
         QFETCH(bool, opened);
 
-        window->setCallNumber(5, QStringLiteral("4711"), 2);
+        window->document()->edit({ ConfigurationField::CallNumber2, 5, QStringLiteral("4711") });
         QMimeData data;
         data.setUrls({ QUrl::fromLocalFile(qEnvironmentVariable("VX_TEST_DATA") + '/' + name) });
         QDragEnterEvent enter({ 9, 9 }, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -307,7 +348,8 @@ private slots:
         // The question comes once the drop has ended.
         QTRY_COMPARE(answerer.titles().value(0),
             takes ? QStringLiteral("Ungesicherte Änderungen") : QString());
-        QTRY_COMPARE(window->callNumber(0, 1), opened ? QStringLiteral("201") : QString());
+        QTRY_COMPARE(window->document()->configuration().entries[0].callNumber1,
+            opened ? QStringLiteral("201") : QString());
     }
 
     void changesAskFirst_data()
@@ -335,7 +377,7 @@ private slots:
         QFETCH(bool, saves);
 
         window->show();
-        window->setCallNumber(5, QStringLiteral("4711"), 2);
+        window->document()->edit({ ConfigurationField::CallNumber2, 5, QStringLiteral("4711") });
         const QString target = folder.filePath(QStringLiteral("asked.tml"));
         QFile::remove(target);
         // The save dialog gets the name; an open dialog opens what it saved.
@@ -346,10 +388,12 @@ private slots:
         QCOMPARE(QFile::exists(target), saves);
         const bool closing = action == QLatin1String("actionBeenden");
         QCOMPARE(closing ? !window->isVisible() : seen.dialogs.size() == 1 + int(saves), goesOn);
-        QCOMPARE(window->callNumber(5, 2), QStringLiteral("4711"));
+        QCOMPARE(
+            window->document()->configuration().entries[5].callNumber2, QStringLiteral("4711"));
     }
 
 private:
+    TestHome home;
     QTemporaryDir folder;
     PtyPeer *peer = nullptr;
     MainWindow *window = nullptr;

@@ -1,10 +1,12 @@
 // The window's port and login controls against a scripted adapter on a
 // pseudo-terminal: what the user sees for each answer, and what goes out.
 
+#include "configurationdocument.h"
 #include "mainwindow.h"
 #include "modalanswerer.h"
 #include "namedchild.h"
 #include "ptypeer.h"
+#include "testhome.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -13,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
@@ -46,12 +47,6 @@ class TestWindowLink : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        // The switches and backups go to a test folder, not the user's.
-        QStandardPaths::setTestModeEnabled(true);
-    }
-
     void init()
     {
         peer = new PtyPeer(this);
@@ -194,28 +189,32 @@ private slots:
         MainWindow window;
         child<QAction>(window, "actionBackupBeforeWrite")->setChecked(false);
         logIn(window);
-        window.setCallNumber(3, QStringLiteral("0815"), 1);
+        window.document()->edit({ ConfigurationField::CallNumber1, 3, QStringLiteral("0815") });
+        const auto number
+            = [&] { return window.document()->configuration().entries[3].callNumber1; };
 
         ModalAnswerer answerer(yes ? QMessageBox::Yes : QMessageBox::No);
         child<QAction>(window, "actionZur_cksetzen")->trigger();
         QCOMPARE(answerer.titles().value(0), QStringLiteral("VX-Adapter zurücksetzen"));
         QCOMPARE(answerer.seen[0].text,
             QStringLiteral("Wollen Sie alle im Gerät gespeicherten Daten löschen?"));
+        // Enter must not wipe the adapter.
+        QCOMPARE(answerer.seen[0].defaultButton, QMessageBox::No);
         if (!yes) {
             expectNothingSent(window);
-            QCOMPARE(window.callNumber(3, 1), QStringLiteral("0815"));
+            QCOMPARE(number(), QStringLiteral("0815"));
             return;
         }
         QVERIFY(peer->waitForFrames(1));
         QCOMPARE(peer->takeFrames(), (QList<Frame> { { 0x38, "RST" } }));
-        QCOMPARE(window.callNumber(3, 1), QStringLiteral("0815"));
+        QCOMPARE(number(), QStringLiteral("0815"));
         ack ? peer->sendAck() : peer->sendNak();
         if (ack) {
-            QTRY_COMPARE(window.callNumber(3, 1), QString());
+            QTRY_COMPARE(number(), QString());
         } else {
             QTRY_COMPARE(answerer.seen.size(), 2);
             QCOMPARE(answerer.seen[1].title, QStringLiteral("Verbindungsfehler"));
-            QCOMPARE(window.callNumber(3, 1), QStringLiteral("0815"));
+            QCOMPARE(number(), QStringLiteral("0815"));
         }
     }
 
@@ -314,6 +313,7 @@ private:
         QCOMPARE(peer->takeFrames().first(), logout);
     }
 
+    TestHome home;
     PtyPeer *peer = nullptr;
 };
 

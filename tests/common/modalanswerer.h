@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QTimer>
 
 #include <algorithm>
@@ -22,6 +23,7 @@ public:
         QString className;
         QString title;
         QString text;
+        QMessageBox::StandardButton defaultButton; // what Enter presses
     };
 
     // For a QMessageBox, the button to press; any other dialog is handed to
@@ -57,7 +59,8 @@ private:
         last = modal;
         auto *box = qobject_cast<QMessageBox *>(modal);
         seen << Seen { QString::fromLatin1(modal->metaObject()->className()), modal->windowTitle(),
-            box ? box->text() : QString() };
+            box ? box->text() : QString(),
+            box ? box->standardButton(box->defaultButton()) : QMessageBox::NoButton };
         const QList<QAbstractButton *> named = box ? box->buttons() : QList<QAbstractButton *>();
         const auto pressed = std::find_if(named.begin(), named.end(),
             [this](QAbstractButton *b) { return press.contains(b->text()); });

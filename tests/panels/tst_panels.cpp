@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTranslator>
 
@@ -107,7 +108,7 @@ private slots:
         // Options a file or the adapter sets stay in sight while folded away.
         const auto summary = [&] { return row.child<QLabel>("summaryLabel")->text(); };
         QCOMPARE(summary(), QString());
-        row.panel->setStatusByte(0x0D);
+        row.panel->showEntry({ {}, {}, {}, 0x0D });
         // Only a file or the adapter sets the signalling flag, never the user.
         QVERIFY(row.child("signalBox")->isChecked() && !row.child("signalBox")->isEnabled());
         QCOMPARE(summary(),
@@ -178,12 +179,18 @@ private slots:
                 if (!box && panel == &master && bit == 0x20)
                     continue; // the master has no extended functions
                 QVERIFY2(box, name);
-                panel->setStatusByte(byte(bit));
+                ConfigurationEntry entry;
+                entry.statusByte = byte(bit);
+                panel->showEntry(entry);
                 for (const QCheckBox *other : panel->findChildren<QCheckBox *>())
                     QVERIFY2(other->isChecked() == (other == box), name);
-                panel->setStatusByte(0);
-                box->setChecked(true);
-                QCOMPARE(int(panel->statusByte()), bit);
+                panel->showEntry({});
+                QSignalSpy edited(panel, &EntryPanel::edited);
+                box->setEnabled(true);
+                box->click();
+                QCOMPARE(edited.size(), 1);
+                const auto change = edited.first().first().value<ConfigurationChange>();
+                QCOMPARE(QList<int>({ change.bits, change.number }), QList<int>({ bit, bit }));
             }
         }
     }

@@ -224,6 +224,10 @@ struct Rig
             note(QString("asked %1 %2").arg(key(why), what));
             return goesOn;
         });
+        safe.setConfirmChanges([this](const Configuration &adapter) {
+            note(QString("changes from %1").arg(adapter.maxCallTime));
+            return goesOn;
+        });
         QObject::connect(
             &safe, &SafeTransfer::progress, [this](auto now, int, auto, int step, int total) {
                 if (std::exchange(phase, now) != now)
@@ -439,13 +443,14 @@ reset, both switches off: the reset frame | reset!; done | 38 52 53 54
 read: every value handed over at once | read; done | <receive> | Read 1/41; received 45; finished
 read cut off: no value handed over | hold 40; read; done | <receive>
     | Read 1/41; no answer Read: Kelvo-Adresse von Teilnehmer 9
-backup, write, verify | backup; verify; write; done | <receive>; <transmit>; <receive>
-    | Backup 1/123; saved 45; Transmit 42/123; Verify 83/123; verified 60/45; finished
-backup before a reset | backup; verify; reset!; done | <receive>; 38 52 53 54
-    | Backup 1/42; saved 45; Reset 42/42; finished; reset ok
-backup refused: write after asking | refuse 0; backup; write; done | 14; <transmit>
-    | Backup 1/82; asked BackupRefused Maximale Zeit der Rufsignalisierung; Transmit 42/82;
-      finished
+backup, write, verify; the changes shown once the backup is saved
+    | backup; verify; write; done | <receive>; <transmit>; <receive> | Backup 1/123;
+      saved 45; changes from 45; Transmit 42/123; Verify 83/123; verified 60/45; finished
+backup before a reset, no changes shown | backup; verify; reset!; done
+    | <receive>; 38 52 53 54 | Backup 1/42; saved 45; Reset 42/42; finished; reset ok
+backup refused: write after asking, without a list | refuse 0; backup; write; done
+    | 14; <transmit> | Backup 1/82; asked BackupRefused Maximale Zeit der Rufsignalisierung;
+      Transmit 42/82; finished
 backup not answered: no write if the user says no | hold 3; backup; decline; write; done
     | <receive[:4]> | Backup 1/82; asked BackupNotAnswered Rufnummer 2 von Master;
       declined Backup: Rufnummer 2 von Master

@@ -482,6 +482,42 @@
         <extracomment>&quot;Teilnehmer 4, Rufnummer 2: 0301243 → 0301234&quot;, from the adapter&apos;s value to the screen&apos;s</extracomment>
         <translation>%1: %2 → %3</translation>
     </message>
+    <message>
+        <source>Erweiterte Funktionen (Teilnehmer Passwort) Freischalten</source>
+        <translation>Erweiterte Funktionen (Teilnehmer Passwort) Freischalten</translation>
+    </message>
+    <message>
+        <source>Rufsignalisierung AUS</source>
+        <translation>Rufsignalisierung AUS</translation>
+    </message>
+    <message>
+        <source>Rufnummer 2 vor Rufnummer 1 wählen</source>
+        <translation>Rufnummer 2 vor Rufnummer 1 wählen</translation>
+    </message>
+    <message>
+        <source>Alle Teilnehmer auf Master umleiten</source>
+        <translation>Alle Teilnehmer auf Master umleiten</translation>
+    </message>
+    <message>
+        <source>Auf Master umleiten</source>
+        <translation>Auf Master umleiten</translation>
+    </message>
+    <message>
+        <source>Rufweiterschaltung</source>
+        <translation>Rufweiterschaltung</translation>
+    </message>
+    <message>
+        <source>Wahl ohne warten</source>
+        <translation>Wahl ohne warten</translation>
+    </message>
+    <message>
+        <source>ein</source>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <source>aus</source>
+        <translation>aus</translation>
+    </message>
 </context>
 <context>
     <name>ConfigurationXml</name>
@@ -1308,34 +1344,6 @@ Trotzdem schreiben?</translation>
     <message>
         <source>Das Blatt ließ sich nicht zeichnen.</source>
         <translation>Das Blatt ließ sich nicht zeichnen.</translation>
-    </message>
-    <message>
-        <source>Erweiterte Funktionen (Teilnehmer Passwort) Freischalten</source>
-        <translation>Erweiterte Funktionen (Teilnehmer Passwort) Freischalten</translation>
-    </message>
-    <message>
-        <source>Rufsignalisierung AUS</source>
-        <translation>Rufsignalisierung AUS</translation>
-    </message>
-    <message>
-        <source>Rufnummer 2 vor Rufnummer 1 wählen</source>
-        <translation>Rufnummer 2 vor Rufnummer 1 wählen</translation>
-    </message>
-    <message>
-        <source>Auf Master umleiten</source>
-        <translation>Auf Master umleiten</translation>
-    </message>
-    <message>
-        <source>Alle Teilnehmer auf Master umleiten</source>
-        <translation>Alle Teilnehmer auf Master umleiten</translation>
-    </message>
-    <message>
-        <source>Rufweiterschaltung</source>
-        <translation>Rufweiterschaltung</translation>
-    </message>
-    <message>
-        <source>Wahl ohne warten</source>
-        <translation>Wahl ohne warten</translation>
     </message>
     <message>
         <source>Master</source>

@@ -482,6 +482,42 @@
         <extracomment>&quot;Teilnehmer 4, Rufnummer 2: 0301243 → 0301234&quot;, from the adapter&apos;s value to the screen&apos;s</extracomment>
         <translation>%1: %2 → %3</translation>
     </message>
+    <message>
+        <source>Erweiterte Funktionen (Teilnehmer Passwort) Freischalten</source>
+        <translation>Enable extended functions (attendee password)</translation>
+    </message>
+    <message>
+        <source>Rufsignalisierung AUS</source>
+        <translation>Call signalling OFF</translation>
+    </message>
+    <message>
+        <source>Rufnummer 2 vor Rufnummer 1 wählen</source>
+        <translation>Dial call number 2 before call number 1</translation>
+    </message>
+    <message>
+        <source>Alle Teilnehmer auf Master umleiten</source>
+        <translation>Redirect all attendees to master</translation>
+    </message>
+    <message>
+        <source>Auf Master umleiten</source>
+        <translation>Redirect to master</translation>
+    </message>
+    <message>
+        <source>Rufweiterschaltung</source>
+        <translation>Call forwarding</translation>
+    </message>
+    <message>
+        <source>Wahl ohne warten</source>
+        <translation>Dial without waiting</translation>
+    </message>
+    <message>
+        <source>ein</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>aus</source>
+        <translation>off</translation>
+    </message>
 </context>
 <context>
     <name>ConfigurationXml</name>
@@ -1308,34 +1344,6 @@ Write anyway?</translation>
     <message>
         <source>Das Blatt ließ sich nicht zeichnen.</source>
         <translation>The sheet could not be drawn.</translation>
-    </message>
-    <message>
-        <source>Erweiterte Funktionen (Teilnehmer Passwort) Freischalten</source>
-        <translation>Enable extended functions (attendee password)</translation>
-    </message>
-    <message>
-        <source>Rufsignalisierung AUS</source>
-        <translation>Call signalling OFF</translation>
-    </message>
-    <message>
-        <source>Rufnummer 2 vor Rufnummer 1 wählen</source>
-        <translation>Dial call number 2 before call number 1</translation>
-    </message>
-    <message>
-        <source>Auf Master umleiten</source>
-        <translation>Redirect to master</translation>
-    </message>
-    <message>
-        <source>Alle Teilnehmer auf Master umleiten</source>
-        <translation>Redirect all attendees to master</translation>
-    </message>
-    <message>
-        <source>Rufweiterschaltung</source>
-        <translation>Call forwarding</translation>
-    </message>
-    <message>
-        <source>Wahl ohne warten</source>
-        <translation>Dial without waiting</translation>
     </message>
     <message>
         <source>Master</source>

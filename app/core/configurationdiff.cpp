@@ -84,13 +84,34 @@ QStringList differenceLines(const QList<ConfigurationDifference> &differences)
 QString changeLine(const ConfigurationDifference &difference)
 {
     //: "Teilnehmer 4, Rufnummer 2: 0301243 → 0301234", from the adapter's value to the screen's
-    return QCoreApplication::translate("ConfigurationText", "%1: %2 → %3")
-        .arg(ConfigurationText::listedName(difference.entry, difference.field),
+    const QString line = QCoreApplication::translate("ConfigurationText", "%1: %2 → %3");
+    if (difference.field != ConfigurationField::StatusByte) {
+        return line.arg(ConfigurationText::listedName(difference.entry, difference.field),
             ConfigurationText::quoted(difference.read),
             ConfigurationText::quoted(difference.written));
+    }
+    // An installer thinks in option boxes, not in bits: one line a box.
+    const int read = difference.read.toInt(nullptr, 2);
+    const int written = difference.written.toInt(nullptr, 2);
+    const auto state = [](bool on) {
+        return on ? QCoreApplication::translate("ConfigurationText", "ein")
+                  : QCoreApplication::translate("ConfigurationText", "aus");
+    };
+    QStringList lines;
+    for (const byte bit : ConfigurationText::optionBits(difference.entry)) {
+        if ((read ^ written) & bit) {
+            lines << line.arg(ConfigurationText::listedName(difference.entry,
+                                  ConfigurationText::optionName(difference.entry, bit)),
+                state(read & bit), state(written & bit));
+        }
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 QStringList changeLines(const QList<ConfigurationDifference> &differences)
 {
-    return listed(differences, changeLine);
+    QStringList lines;
+    for (const ConfigurationDifference &difference : differences)
+        lines << changeLine(difference).split(QLatin1Char('\n'));
+    return lines;
 }

@@ -31,7 +31,8 @@ QStringList differenceLines(const QList<ConfigurationDifference> &differences);
 
 // What a write is about to change: the differences of the screen (written)
 // from what the adapter holds (read, by the backup before the write), as
-// "Teilnehmer 4, Rufnummer 2: 0301243 → 0301234", the adapter's value first.
+// "Teilnehmer 4, Rufnummer 2: 0301243 → 0301234", the adapter's value first;
+// options one line a box, "Master, Rufweiterschaltung: aus → ein".
 QString changeLine(const ConfigurationDifference &difference);
-// One line each, limited for a message box.
+// All lines, one a value or option box.
 QStringList changeLines(const QList<ConfigurationDifference> &differences);

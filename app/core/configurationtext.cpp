@@ -20,6 +20,40 @@ bool isTime(ConfigurationField field)
 
 namespace ConfigurationText {
 
+QList<byte> optionBits(int entry)
+{
+    QList<byte> bits { StatusBit::ExtendedFeatures, StatusBit::SignallingOff,
+        StatusBit::SecondNumberFirst, StatusBit::RedirectToMaster, StatusBit::CallRedirect,
+        StatusBit::DialWithoutWaiting };
+    bits.removeIf([entry](byte bit) { return !(bit & Configuration::statusMask(entry)); });
+    return bits;
+}
+
+QString optionName(int entry, byte bit)
+{
+    switch (bit) {
+    case StatusBit::ExtendedFeatures:
+        return translated(QT_TRANSLATE_NOOP(
+            "ConfigurationText", "Erweiterte Funktionen (Teilnehmer Passwort) Freischalten"));
+    case StatusBit::SignallingOff:
+        return translated(QT_TRANSLATE_NOOP("ConfigurationText", "Rufsignalisierung AUS"));
+    case StatusBit::SecondNumberFirst:
+        return translated(
+            QT_TRANSLATE_NOOP("ConfigurationText", "Rufnummer 2 vor Rufnummer 1 wählen"));
+    case StatusBit::RedirectToMaster:
+        return entry == Configuration::Master
+            ? translated(
+                QT_TRANSLATE_NOOP("ConfigurationText", "Alle Teilnehmer auf Master umleiten"))
+            : translated(QT_TRANSLATE_NOOP("ConfigurationText", "Auf Master umleiten"));
+    case StatusBit::CallRedirect:
+        return translated(QT_TRANSLATE_NOOP("ConfigurationText", "Rufweiterschaltung"));
+    case StatusBit::DialWithoutWaiting:
+        return translated(QT_TRANSLATE_NOOP("ConfigurationText", "Wahl ohne warten"));
+    default:
+        return QString();
+    }
+}
+
 QString entryName(int entry)
 {
     return entry == Configuration::Master

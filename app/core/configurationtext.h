@@ -19,6 +19,10 @@ QString valueName(int entry, ConfigurationField field);
 QString listedName(int entry, ConfigurationField field);
 // "Teilnehmer 4, Rufweiterschaltung": an entry and anything it has, by name.
 QString listedName(int entry, const QString &name);
+// The option bits of an entry in the order the panels show them, and each
+// one's text as the panels show it ("Rufweiterschaltung").
+QList<byte> optionBits(int entry);
+QString optionName(int entry, byte bit);
 // A value as a message quotes it; an empty one reads "(leer)".
 QString quoted(const QString &value);
 // A list for a message box: at most MaxListedLines, the rest summed up in one

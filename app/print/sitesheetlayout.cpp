@@ -1,5 +1,7 @@
 #include "sitesheetlayout.h"
 
+#include "configurationtext.h"
+
 #include "dipswitchdrawing.h"
 #include "kelvoaddress.h"
 
@@ -51,27 +53,6 @@ constexpr qreal thickRule = 1.0;
 constexpr qreal thinRule = 0.5;
 const QColor captionColor(0x55, 0x55, 0x55);
 const QColor ruleColor(0xaa, 0xaa, 0xaa);
-
-// The options in the order the panels show them, with the panels' texts.
-struct Option
-{
-    byte bit;
-    const char *text;
-    const char *masterText; // null: the same as for an attendee
-};
-
-const Option options[] = {
-    { StatusBit::ExtendedFeatures,
-        QT_TRANSLATE_NOOP("SiteSheet", "Erweiterte Funktionen (Teilnehmer Passwort) Freischalten"),
-        nullptr },
-    { StatusBit::SignallingOff, QT_TRANSLATE_NOOP("SiteSheet", "Rufsignalisierung AUS"), nullptr },
-    { StatusBit::SecondNumberFirst,
-        QT_TRANSLATE_NOOP("SiteSheet", "Rufnummer 2 vor Rufnummer 1 wählen"), nullptr },
-    { StatusBit::RedirectToMaster, QT_TRANSLATE_NOOP("SiteSheet", "Auf Master umleiten"),
-        QT_TRANSLATE_NOOP("SiteSheet", "Alle Teilnehmer auf Master umleiten") },
-    { StatusBit::CallRedirect, QT_TRANSLATE_NOOP("SiteSheet", "Rufweiterschaltung"), nullptr },
-    { StatusBit::DialWithoutWaiting, QT_TRANSLATE_NOOP("SiteSheet", "Wahl ohne warten"), nullptr },
-};
 
 QString entryName(int entry)
 {
@@ -249,11 +230,9 @@ qreal SiteSheetLayout::details(QPainter *painter, int entry, qreal top) const
     }
 
     QStringList chosen;
-    for (const Option &option : options) {
-        if (values.statusByte & option.bit & Configuration::statusMask(entry)) {
-            const bool master = entry == Configuration::Master && option.masterText;
-            chosen << tr(master ? option.masterText : option.text);
-        }
+    for (const byte bit : ConfigurationText::optionBits(entry)) {
+        if (values.statusByte & bit)
+            chosen << ConfigurationText::optionName(entry, bit);
     }
     text(painter, { left, y, labelWidth, unbounded }, font(textSize), tr("Optionen"), 0,
         captionColor);

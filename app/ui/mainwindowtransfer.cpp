@@ -299,7 +299,8 @@ void MainWindow::showVerifyResult(const Configuration &written, const Configurat
 bool MainWindow::confirmChanges(const Configuration &adapter)
 {
     const QList<ConfigurationDifference> differences = configurationDifferences(writing, adapter);
-    const QStringList changes = changeLines(differences);
+    const QStringList all = changeLines(differences);
+    const QStringList changes = ConfigurationText::limited(all);
     const QString text = changes.isEmpty()
         ? tr("Der VX-Adapter hält schon, was auf dem Bildschirm steht; Schreiben ändert nichts.\n"
              "Trotzdem schreiben?")
@@ -309,12 +310,8 @@ bool MainWindow::confirmChanges(const Configuration &adapter)
         QMessageBox::NoButton, this);
     box.setObjectName(QStringLiteral("changesBeforeWriteBox"));
     // All of them behind "Details", when the list had to be cut short.
-    if (differences.size() > ConfigurationText::MaxListedLines) {
-        QStringList all;
-        for (const ConfigurationDifference &difference : differences)
-            all << changeLine(difference);
+    if (changes != all)
         box.setDetailedText(all.join(QLatin1Char('\n')));
-    }
     QPushButton *write = box.addButton(tr("Schreiben"), QMessageBox::AcceptRole);
     // Enter, Escape and closing the box write nothing.
     box.setDefaultButton(box.addButton(QMessageBox::Cancel));

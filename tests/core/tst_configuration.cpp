@@ -36,6 +36,7 @@ private slots:
     void differences_data();
     void differences();
     void messageLists();
+    void changesNameTheBoxes();
 };
 
 void TestConfiguration::apply_data()
@@ -160,6 +161,20 @@ void TestConfiguration::messageLists()
     QCOMPARE(lines.size(), 11);
     QCOMPARE(lines.at(9), "Teilnehmer 8, Rufnummer 2: geschrieben (leer), gelesen 7");
     QCOMPARE(lines.at(10), "… und 1 weitere");
+}
+
+// Before a write, each option box by its name, the adapter's state first.
+void TestConfiguration::changesNameTheBoxes()
+{
+    Configuration adapter = sample();
+    adapter.entries[0].statusByte = 0x41;
+    adapter.entries[4].statusByte = 0x08;
+    adapter.entries[4].callNumber2 = "6";
+    QCOMPARE(changeLines(configurationDifferences(sample(), adapter)),
+        QStringList({ "Master, Alle Teilnehmer auf Master umleiten: ein → aus",
+            "Master, Wahl ohne warten: ein → aus", "Teilnehmer 4, Rufnummer 2: 6 → 5",
+            "Teilnehmer 4, Erweiterte Funktionen (Teilnehmer Passwort) Freischalten: aus → ein",
+            "Teilnehmer 4, Auf Master umleiten: aus → ein" }));
 }
 
 QTEST_APPLESS_MAIN(TestConfiguration)

@@ -260,8 +260,12 @@ private slots:
                 QCOMPARE(span(above, above),
                     span(child<QWidget>(panel, first), child<QWidget>(panel, last)));
             }
-            const QSize switches = row ? child<QWidget>(panel, "addressLabel")->size() : QSize();
-            QVERIFY(row == 0 || switches.width() * switches.height() >= 3 * 34 * 18);
+            if (row == 0)
+                continue;
+            const auto *switches = child<QWidget>(panel, "addressLabel");
+            QVERIFY(switches->width() * switches->height() >= 3 * 34 * 18);
+            // Taller rows where the window has room, the switches with them.
+            QVERIFY(size.width() < 1000 || switches->height() > switches->minimumHeight());
         }
         // The call number shows whole: from its start to its end the cursor
         // travels the width of all its digits.

@@ -207,13 +207,15 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption"); // the label a reader names it by, if any
+        QTest::addColumn<QString>("tip"); // the limit a call number's tooltip names
         // clang-format off
-        QTest::newRow("de 4 numberEdit2") << "de" << 4 << "numberEdit2" << "Teilnehmer 4, Rufnummer 2" << "Rufnummer 2";
-        QTest::newRow("de 0 numberEdit1") << "de" << 0 << "numberEdit1" << "Master, Rufnummer 1" << "Rufnummer 1";
-        QTest::newRow("en 0 callBox") << "en" << 0 << "callBox" << "Master, Call forwarding" << "";
-        QTest::newRow("en 9 addressEdit") << "en" << 9 << "addressEdit" << "Attendee 9, Bus address" << "Bus address";
-        QTest::newRow("en 9 addressLabel") << "en" << 9 << "addressLabel" << "Attendee 9, DIP switches" << "";
-        QTest::newRow("de 1 featureBox") << "de" << 1 << "featureBox" << "Teilnehmer 1, Erweiterte Funktionen (Teilnehmer Passwort) Freischalten" << "";
+        QTest::newRow("de 4 numberEdit2") << "de" << 4 << "numberEdit2" << "Teilnehmer 4, Rufnummer 2" << "Rufnummer 2" << "Bis zu 22 Ziffern";
+        QTest::newRow("en 0 numberEdit1") << "en" << 0 << "numberEdit1" << "Master, Call number 1" << "Call number 1" << "Up to 4 digits";
+        QTest::newRow("en 0 callBox") << "en" << 0 << "callBox" << "Master, Call forwarding" << "" << "";
+        QTest::newRow("en 9 addressEdit") << "en" << 9 << "addressEdit" << "Attendee 9, Bus address" << "Bus address" << "";
+        QTest::newRow("en 9 addressLabel") << "en" << 9 << "addressLabel" << "Attendee 9, DIP switches" << "" << "";
+        QTest::newRow("de 1 featureBox") << "de" << 1 << "featureBox" << "Teilnehmer 1, Erweiterte Funktionen (Teilnehmer Passwort) Freischalten" << "" << "";
+        QTest::newRow("de 2 optionsButton") << "de" << 2 << "optionsButton" << "Teilnehmer 2, Optionen" << "" << "";
         // clang-format on
     }
 
@@ -225,6 +227,7 @@ private slots:
         QFETCH(QString, field);
         QFETCH(QString, name);
         QFETCH(QString, caption);
+        QFETCH(QString, tip);
 
         const std::unique_ptr<QWidget> panel(entry == 0 ? static_cast<QWidget *>(new MasterWidget)
                                                         : new AttendeeWidget(entry, nullptr));
@@ -244,10 +247,11 @@ private slots:
             = QAccessible::queryAccessibleInterface(widget)->relations(QAccessible::Label);
         QCOMPARE(
             labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name), caption);
+        QVERIFY(tip.isEmpty() || widget->toolTip() == tip);
         // Every field and box of the panel names its entry.
         const QString entryName = name.section(", ", 0, 0) + ", ";
         for (QWidget *w : panel->findChildren<QWidget *>()) {
-            if (w->inherits("QLineEdit") || w->inherits("QCheckBox")
+            if (w->inherits("QLineEdit") || w->inherits("QAbstractButton")
                 || w->inherits("KelvoAddressLabel"))
                 QVERIFY2(nameOf(w).startsWith(entryName), qPrintable(w->objectName()));
         }

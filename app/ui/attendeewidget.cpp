@@ -19,7 +19,7 @@ AttendeeWidget::AttendeeWidget(int attendee, QListWidgetItem *item, QWidget *par
     , m_ui(std::make_unique<Ui::AttendeeWidget>())
 {
     m_ui->setupUi(this);
-    // Taller, the row gives the switches its height.
+    // The switches take the height the row has, their 5:3 block inside it.
     m_ui->addressLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
     m_ui->addressLabel->setMinimumSize(SmallestSwitches);
     // Beside them, the field still shows a whole address.

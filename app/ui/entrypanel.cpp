@@ -15,8 +15,8 @@
 
 namespace {
 
-// Room the window has to spare goes to both call numbers alike, as much to
-// the switches, and some to the options' summary.
+// Room the window has to spare goes to both call numbers alike and, a third
+// as much each, to the switches and to the options' summary.
 constexpr int ColumnStretch[EntryPanel::ColumnCount] = { 0, 3, 3, 1, 0, 1 };
 // A call number 2 with an area code shows whole in a row at its narrowest;
 // longer ones keep their end in sight.

@@ -60,6 +60,7 @@ void MainWindow::setupRoster()
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    // The list's viewport, or the first attendee's switches.
     if (event->type() == QEvent::Resize)
         fitRosterRows();
     return QMainWindow::eventFilter(watched, event);
@@ -120,10 +121,10 @@ void MainWindow::fitRosterRows()
     int spare = list->viewport()->height();
     for (int entry = Configuration::Master; entry <= Configuration::LastAttendee; ++entry)
         spare -= panel(entry)->minimumSizeHint().height();
-    // What the list has to spare, but no more than the switches can fill at
-    // their width: the rows stay in sight where they fit, and none scrolls for
-    // it.
-    // Every row's switches are as wide as the first attendee's.
+    // The attendees' rows share what the list has to spare, but take no more
+    // than their switches fill at their width (every row's as wide as the
+    // first attendee's): the rows stay in sight where they fit, and none
+    // scrolls for it.
     const QWidget *switches
         = panel(Configuration::FirstAttendee)->columnWidget(EntryPanel::SwitchesColumn);
     const int grow

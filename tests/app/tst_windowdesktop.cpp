@@ -218,7 +218,7 @@ private slots:
 
         const QPalette light = QApplication::palette();
         const auto restore = qScopeGuard([&] { QApplication::setPalette(light); });
-        if (dark)
+        if (dark) // light text on dark grey and black, as a dark desktop scheme has it
             QApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35)));
         MainWindow window;
         speak(window, language);

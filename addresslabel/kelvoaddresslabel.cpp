@@ -113,6 +113,11 @@ QSize KelvoAddressLabel::minimumSizeHint() const
     return QSize(int(columnCount) * smallestCell, int(rowCount) * smallestCell);
 }
 
+int KelvoAddressLabel::heightForWidth(int width) const
+{
+    return qRound(width * rowCount / columnCount);
+}
+
 int KelvoAddressLabel::translatePosToDipp(int row)
 {
     return DipSwitchDrawing::translatePosToDipp(row);

@@ -41,6 +41,9 @@ public:
     // the layout gives.
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+    // The height at which the 5:3 switch block fills the width; a layout asks
+    // for it when the widget's size policy says so.
+    int heightForWidth(int width) const override;
 
     // Row 0, 1, 2 to the switch position 0, 2, 1 and back (the table is its
     // own inverse); anything else gives 0.

@@ -122,10 +122,6 @@
         <translation>Teilnehmer %1</translation>
     </message>
     <message>
-        <source>Optionen: %1</source>
-        <translation>Optionen: %1</translation>
-    </message>
-    <message>
         <source>DIP-Schalter</source>
         <translation>DIP-Schalter</translation>
     </message>
@@ -535,6 +531,33 @@
     <message>
         <source>Verlauf löschen</source>
         <translation>&amp;Verlauf löschen</translation>
+    </message>
+</context>
+<context>
+    <name>EntryPanel</name>
+    <message>
+        <source>Optionen</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Bis zu %1 Ziffern</source>
+        <translation>Bis zu %1 Ziffern</translation>
+    </message>
+    <message>
+        <source>Optionen: %1</source>
+        <translation>Optionen: %1</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <extracomment>The summary of an entry&apos;s options when none is ticked</extracomment>
+        <translation>keine</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Optionen</source>
+        <translation>
+            <numerusform>%n Option</numerusform>
+            <numerusform>%n Optionen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1214,6 +1237,11 @@ Trotzdem schreiben?</translation>
     <message>
         <source>Änderungen vor dem Schreiben</source>
         <translation>Änderungen vor dem Schreiben</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <comment>unit of a time</comment>
+        <translation> s</translation>
     </message>
 </context>
 <context>

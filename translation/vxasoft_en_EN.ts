@@ -122,10 +122,6 @@
         <translation>Attendee %1</translation>
     </message>
     <message>
-        <source>Optionen: %1</source>
-        <translation>Options: %1</translation>
-    </message>
-    <message>
         <source>DIP-Schalter</source>
         <translation>DIP switches</translation>
     </message>
@@ -535,6 +531,33 @@
     <message>
         <source>Verlauf löschen</source>
         <translation>&amp;Clear history</translation>
+    </message>
+</context>
+<context>
+    <name>EntryPanel</name>
+    <message>
+        <source>Optionen</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Bis zu %1 Ziffern</source>
+        <translation>Up to %1 digits</translation>
+    </message>
+    <message>
+        <source>Optionen: %1</source>
+        <translation>Options: %1</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <extracomment>The summary of an entry&apos;s options when none is ticked</extracomment>
+        <translation>none</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Optionen</source>
+        <translation>
+            <numerusform>%n option</numerusform>
+            <numerusform>%n options</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1214,6 +1237,11 @@ Write anyway?</translation>
     <message>
         <source>Änderungen vor dem Schreiben</source>
         <translation>Changes before writing</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <comment>unit of a time</comment>
+        <translation> s</translation>
     </message>
 </context>
 <context>

@@ -77,9 +77,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->listWidget->setStyleSheet(QString::fromLatin1(listStyle));
     showLoginState();
 
-    addMasterPanel();
-    for (int attendee = 1; attendee <= 9; ++attendee)
-        addAttendeePanel(attendee);
+    setupRoster();
 
     connect(ui->actionZur_cksetzen, &QAction::triggered, this, &MainWindow::actionResetDevice);
     connect(ui->actionMasterpasswort_ndern, &QAction::triggered, this,
@@ -113,7 +111,7 @@ MainWindow::MainWindow(QWidget *parent)
     setupTransfer();
     setupEditing();
     setupKeyboard();
-    fitRosterWidth();
+    fitRoster();
     showRecentFiles();
 
     showConfiguration();
@@ -317,7 +315,13 @@ void MainWindow::changeEvent(QEvent *event)
     updateUndoActions();
     showAdapterState();
     // After the panels, which take their new texts after the window.
-    QMetaObject::invokeMethod(this, &MainWindow::fitRosterWidth, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            ui->rosterHeader->showHeadings();
+            fitRoster();
+        },
+        Qt::QueuedConnection);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -75,6 +75,7 @@ public slots:
 
 protected:
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -114,12 +115,18 @@ private:
     // --- roster unit ---
     void addMasterPanel();
     void addAttendeePanel(int attendee);
+    // The ten rows under their headings, fitted to the list as it resizes.
+    void setupRoster();
     // Tab runs through the roster first, then down the column on the right.
     void focusRosterFirst();
     // Scrolls the roster so that the field with the focus can be seen.
     void showInRoster(QWidget *field);
-    // Keeps the roster wide enough for its widest panel.
-    void fitRosterWidth();
+    // One set of column widths for every row and the headings, and the
+    // roster wide enough for them; then the rows' heights.
+    void fitRoster();
+    // Each row as low as it may be; room the list has to spare goes to the
+    // attendees' rows, whose switches grow with them.
+    void fitRosterRows();
     EntryPanel *panel(int entry) const;
     // The document's values in the views; only what differs is set.
     void showValue(int entry, ConfigurationField field);

@@ -9,6 +9,7 @@
 #include "inputcheck.h"
 #include "masterwidget.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QListWidgetItem>
 #include <QMessageBox>
@@ -32,6 +33,37 @@ void MainWindow::addAttendeePanel(int attendee)
     ui->listWidget->addItem(item);
     ui->listWidget->setItemWidget(item, panel);
     attendees.insert(attendee, panel);
+}
+
+void MainWindow::setupRoster()
+{
+    addMasterPanel();
+    for (int attendee = Configuration::FirstAttendee; attendee <= Configuration::LastAttendee;
+         ++attendee)
+        addAttendeePanel(attendee);
+    ui->rosterHeader->follow(panel(Configuration::FirstAttendee));
+    // The rows take their heights from the list's height and, once laid out
+    // at the list's width, from the switches' width.
+    ui->listWidget->viewport()->installEventFilter(this);
+    panel(Configuration::FirstAttendee)
+        ->columnWidget(EntryPanel::SwitchesColumn)
+        ->installEventFilter(this);
+    for (int entry = Configuration::Master; entry <= Configuration::LastAttendee; ++entry) {
+        connect(panel(entry), &EntryPanel::unfoldedChanged, this, [this, entry](bool unfolded) {
+            fitRosterRows();
+            // The boxes below the row in sight, and the row's title with them.
+            if (unfolded)
+                ui->listWidget->scrollToItem(ui->listWidget->item(entry));
+        });
+    }
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // The list's viewport, or the first attendee's switches.
+    if (event->type() == QEvent::Resize)
+        fitRosterRows();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::focusRosterFirst()
@@ -60,19 +92,57 @@ void MainWindow::showInRoster(QWidget *field)
         bar->setValue(bar->value() + top + field->height() - viewport->height());
 }
 
-void MainWindow::fitRosterWidth()
+void MainWindow::fitRoster()
 {
+    // Every row's columns as wide as the widest row needs them, so that they
+    // line up under the headings.
+    QList<int> widths(EntryPanel::ColumnCount, 0);
+    for (int entry = Configuration::Master; entry <= Configuration::LastAttendee; ++entry) {
+        for (int column = 0; column < EntryPanel::ColumnCount; ++column)
+            widths[column]
+                = std::max(widths[column], panel(entry)->columnMinimum(EntryPanel::Column(column)));
+    }
+    int widest = 0;
+    for (int entry = Configuration::Master; entry <= Configuration::LastAttendee; ++entry) {
+        panel(entry)->setColumnMinimums(widths);
+        widest = std::max(widest, panel(entry)->minimumSizeHint().width());
+    }
     // The list lays every row out as wide as the widest; a narrower list would
     // cut text off at the side or scroll it away.
     QListWidget *list = ui->listWidget;
-    int widest = 0;
-    for (int row = 0; row < list->count(); ++row) {
-        QListWidgetItem *item = list->item(row);
-        widest = std::max({ widest, item->sizeHint().width(),
-            list->itemWidget(item)->minimumSizeHint().width() });
-    }
     const int scrollBar = list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
     list->setMinimumWidth(widest + scrollBar + 2 * list->frameWidth());
+    fitRosterRows();
+}
+
+void MainWindow::fitRosterRows()
+{
+    QListWidget *list = ui->listWidget;
+    int spare = list->viewport()->height();
+    for (int entry = Configuration::Master; entry <= Configuration::LastAttendee; ++entry)
+        spare -= panel(entry)->minimumSizeHint().height();
+    // The attendees' rows share what the list has to spare, but take no more
+    // than their switches fill at their width (every row's as wide as the
+    // first attendee's): the rows stay in sight where they fit, and none
+    // scrolls for it.
+    const QWidget *switches
+        = panel(Configuration::FirstAttendee)->columnWidget(EntryPanel::SwitchesColumn);
+    const int grow
+        = std::clamp(switches->heightForWidth(switches->width()) - switches->minimumHeight(), 0,
+            std::max(0, spare / Configuration::LastAttendee));
+    int lowest = list->viewport()->height();
+    for (int entry = Configuration::Master; entry <= Configuration::LastAttendee; ++entry) {
+        const QSize minimum = panel(entry)->minimumSizeHint();
+        int height = minimum.height();
+        if (entry != Configuration::Master) {
+            height += grow;
+            lowest = std::min(lowest, height);
+        }
+        list->item(entry)->setSizeHint({ minimum.width(), height });
+    }
+    // One notch of the wheel moves about one row.
+    list->verticalScrollBar()->setSingleStep(
+        std::max(1, lowest / QApplication::wheelScrollLines()));
 }
 
 EntryPanel *MainWindow::panel(int entry) const

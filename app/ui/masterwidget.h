@@ -8,8 +8,9 @@ namespace Ui {
 class MasterWidget;
 }
 
-// The master station's row in the roster list: call numbers and the option
-// check boxes, always shown. Its "Wahl ohne warten" box sits in the window.
+// The master station's row in the roster list: call numbers and the summary of
+// the option boxes, which unfold below the row on demand; no bus address. Its
+// "Wahl ohne warten" box sits in the window.
 class MasterWidget : public EntryPanel
 {
     Q_OBJECT

@@ -25,6 +25,7 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 #include <QTranslator>
 #include <QUndoStack>
 
@@ -236,11 +237,12 @@ private slots:
             return QStringList { child<QMenu>(window, "menuDatei")->title(),
                 child<QPushButton>(window, "buttonTransmit")->text(), window.windowTitle(),
                 child<QLabel>(attendee, "attendeeLabel")->text(),
-                child<QLabel>(attendee, "summaryLabel")->text(),
+                child<QToolButton>(attendee, "optionsButton")->text(),
+                child<QSpinBox>(window, "spinRedirect")->text(),
                 child<QCheckBox>(master, "nightBox")->text() };
         };
         const QStringList german { "&Datei", "&Schreiben", germanTitle, "Teilnehmer 7",
-            "Optionen: Auf Master umleiten", "Alle Teilnehmer auf Master umleiten" };
+            "Auf Master umleiten", "30 s", "Alle Teilnehmer auf Master umleiten" };
         QCOMPARE(texts(), german);
         QCOMPARE(entryChild<QLineEdit>(window, 7, "addressEdit")->text(), QStringLiteral("12B"));
 
@@ -253,7 +255,7 @@ private slots:
             QCOMPARE(texts(),
                 QStringList({ "&File", "&Write",
                     "untitled[*] - VX-Adapter Software  -  Version 3.1.0", "Attendee 7",
-                    "Options: Redirect to master", "Redirect all attendees to master" }));
+                    "Redirect to master", "30 s", "Redirect all attendees to master" }));
             speak(window, "actionDeutsch");
             QCOMPARE(texts(), german);
         }

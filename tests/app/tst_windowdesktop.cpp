@@ -13,10 +13,13 @@
 
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace {
 
@@ -47,10 +50,12 @@ QStringList clippedTexts(const QWidget &window)
         const auto *label = qobject_cast<const QLabel *>(w);
         const auto *button = qobject_cast<const QAbstractButton *>(w);
         const QString text = label ? label->text() : button ? button->text() : QString();
-        if (text.isEmpty() || !w->isVisibleTo(&window) || w->inherits("ElidedLabel"))
+        if (text.isEmpty() || !w->isVisibleTo(&window))
             continue;
         const bool wraps = label && label->wordWrap();
-        if (w->width() < (wraps ? w->minimumSizeHint() : w->sizeHint()).width()
+        // Where the options' names do not fit, their number stands whole.
+        const bool brief = w->inherits("FoldButton");
+        if (w->width() < (wraps || brief ? w->minimumSizeHint() : w->sizeHint()).width()
             || (wraps && w->height() < w->heightForWidth(w->width())))
             clipped << text;
     }
@@ -68,31 +73,48 @@ private slots:
     {
         const int unfolded = 4;
         // The disabled signalling boxes never take the focus.
-        QString order = "0:numberEdit1 0:numberEdit2 0:priorityBox 0:nightBox 0:callBox";
+        QString order = "0:numberEdit1 0:numberEdit2 0:optionsButton";
         for (int attendee = 1; attendee <= 9; ++attendee) {
             order += QString(
-                " %1:numberEdit1 %1:numberEdit2 %1:addressLabel %1:addressEdit %1:featureBox")
+                " %1:numberEdit1 %1:numberEdit2 %1:addressLabel %1:addressEdit %1:optionsButton")
                          .arg(attendee);
+            // Space on the summary unfolded the boxes, next in line.
             if (attendee == unfolded)
-                order += QString(" %1:priorityBox %1:nightBox %1:callBox").arg(attendee);
+                order += QString(" %1:priorityBox %1:nightBox %1:callBox %1:featureBox")
+                             .arg(attendee);
         }
         order += " passwordEdit buttonLogin comboPort spinMaxCall spinRedirect dialBox "
                  "buttonRequest buttonTransmit contentEdit buttonClear 0:numberEdit1";
         const QStringList expected = order.split(' ');
 
         MainWindow window;
-        window.document()->edit({ ConfigurationField::StatusByte, unfolded, QString(), 0x20 });
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto *roster = child<QListWidget>(window, "listWidget");
+        const auto rowHeight
+            = [roster](int row) { return roster->visualItemRect(roster->item(row)).height(); };
         QStringList visited;
         while (visited.size() < expected.size()) {
             QWidget *focus = QApplication::focusWidget();
-            visited << fieldName(focus, child<QListWidget>(window, "listWidget"));
+            visited << fieldName(focus, roster);
             // The roster scrolls the field into sight.
             QVERIFY2(!focus->visibleRegion().isEmpty(), qPrintable(visited.last()));
+            if (visited.last() == QString("%1:optionsButton").arg(unfolded))
+                QTest::keyClick(focus, Qt::Key_Space);
             QTest::keyClick(focus, Qt::Key_Tab);
         }
         QCOMPARE(visited, expected);
+        QVERIFY(rowHeight(unfolded) > rowHeight(unfolded + 1));
+        // The unfolded boxes take the room to scroll; a notch of the wheel moves one row.
+        QScrollBar *bar = roster->verticalScrollBar();
+        bar->setValue(0);
+        QWheelEvent notch({ 5, 5 }, roster->viewport()->mapToGlobal(QPointF(5, 5)), {}, { 0, -120 },
+            Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(roster->viewport(), &notch);
+        QVERIFY(qAbs(bar->value() - rowHeight(unfolded + 1)) < QApplication::wheelScrollLines());
+        // Once more folds them away.
+        QTest::keyClick(entryChild(window, unfolded, "optionsButton"), Qt::Key_Space);
+        QTRY_COMPARE(rowHeight(unfolded), rowHeight(unfolded + 1));
     }
 
     void keysReachTheirTargets_data()
@@ -171,39 +193,93 @@ private slots:
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("dark");
         for (const char *language : { "de", "en" }) {
-            QTest::addRow("%s default", language) << language << QSize();
-            QTest::addRow("%s smallest", language) << language << QSize(1, 1);
-            QTest::addRow("%s full screen", language) << language << QSize(1920, 1080);
+            QTest::addRow("%s smallest light", language) << language << QSize(1, 1) << false;
+            for (const bool dark : { false, true }) {
+                const char *scheme = dark ? "dark" : "light";
+                QTest::addRow("%s default %s", language, scheme) << language << QSize() << dark;
+                // Maximised on a screen of 1366 x 768, below a title bar.
+                QTest::addRow("%s maximised %s", language, scheme)
+                    << language << QSize(1366, 744) << dark;
+                QTest::addRow("%s full screen %s", language, scheme)
+                    << language << QSize(1920, 1080) << dark;
+            }
         }
     }
 
+    // Also leaves the screenshots: layout/de-default-light.png, and at twice
+    // the scale de-default-light-scale2.png.
     void noTextClipped()
     {
         QFETCH(QString, language);
         QFETCH(QSize, size);
+        QFETCH(bool, dark);
 
+        const QPalette light = QApplication::palette();
+        const auto restore = qScopeGuard([&] { QApplication::setPalette(light); });
+        if (dark) // light text on dark grey and black, as a dark desktop scheme has it
+            QApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35)));
         MainWindow window;
         speak(window, language);
         window.document()->edit({ ConfigurationField::StatusByte, 2, QString(), 0x3D });
-        // Folded away, summed up in the title row.
         window.document()->edit({ ConfigurationField::StatusByte, 3, QString(), 0x1C });
+        window.document()->edit({ ConfigurationField::CallNumber2, 1, "017611115" });
         window.resize(size.isValid() ? size : window.size());
+        // With room to spare, the boxes unfolded below their row.
+        if (size.width() > 1000)
+            entryChild<QAbstractButton>(window, 2, "optionsButton")->click();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
         const QString folder = QCoreApplication::applicationDirPath() + "/layout/";
         QVERIFY(QDir().mkpath(folder));
-        QVERIFY(window.grab().save(
-            folder + QString(QTest::currentDataTag()).replace(' ', '-') + ".png"));
+        QVERIFY(window.grab().save(folder + QString(QTest::currentDataTag()).replace(' ', '-')
+            + (window.devicePixelRatio() > 1 ? "-scale2.png" : ".png")));
         const QStringList clipped = clippedTexts(window);
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(" | ")));
         auto *roster = child<QListWidget>(window, "listWidget");
         QVERIFY(!roster->horizontalScrollBar()->isVisible()); // nothing cut off at the side
+        // Every row in sight, each heading over its column in every row, the
+        // switches at least three times the 34 x 18 pixels they once had.
+        const auto span = [&window](const QWidget *first, const QWidget *last) {
+            return std::pair(first->mapTo(&window, QPoint()).x(),
+                last->mapTo(&window, QPoint(last->width(), 0)).x());
+        };
+        for (int row = 0; row < roster->count(); ++row) {
+            QVERIFY(roster->viewport()->rect().contains(roster->visualItemRect(roster->item(row))));
+            const QWidget &panel = *roster->itemWidget(roster->item(row));
+            for (const auto &[heading, first, last] :
+                { std::tuple { "headingNumber1", "numberEdit1", "numberEdit1" },
+                    { "headingNumber2", "numberEdit2", "numberEdit2" },
+                    { "headingAddress", "addressLabel", "addressEdit" },
+                    { "headingOptions", "optionsButton", "optionsButton" } }) {
+                if (row == 0 && QByteArray(first) == "addressLabel")
+                    continue; // the master has none
+                const auto *above = child<QWidget>(window, heading);
+                QCOMPARE(span(above, above),
+                    span(child<QWidget>(panel, first), child<QWidget>(panel, last)));
+            }
+            if (row == 0)
+                continue;
+            const auto *switches = child<QWidget>(panel, "addressLabel");
+            QVERIFY(switches->width() * switches->height() >= 3 * 34 * 18);
+            // Taller rows where the window has room, the switches with them.
+            QVERIFY(size.width() < 1000 || switches->height() > switches->minimumHeight());
+        }
+        // The call number shows whole: from its start to its end the cursor
+        // travels the width of all its digits.
+        auto *number = entryChild<QLineEdit>(window, 1, "numberEdit2");
+        const auto cursorAt = [number](int position) {
+            number->setCursorPosition(position);
+            number->grab();
+            return number->inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
+        };
+        const int start = cursorAt(0);
+        QCOMPARE(cursorAt(number->text().size()) - start,
+            number->fontMetrics().horizontalAdvance(number->text()));
         // Room to spare goes to both call numbers alike, to the pixel.
-        const QWidget *panel = roster->itemWidget(roster->item(1));
-        const int difference = child<QWidget>(*panel, "numberEdit1")->width()
-            - child<QWidget>(*panel, "numberEdit2")->width();
+        const int difference = entryChild(window, 1, "numberEdit1")->width() - number->width();
         QVERIFY(size.width() < 1000 || qAbs(difference) <= 1);
     }
 };
@@ -211,6 +287,8 @@ private slots:
 int main(int argc, char **argv)
 {
     LanguageApplication app(argc, argv);
+    // The program's font, with which its layout is made.
+    QApplication::setFont(QFont("Arial", 8));
     TestHome home;
     // A port that opens, so that no warning comes up.
     PtyPeer port;

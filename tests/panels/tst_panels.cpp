@@ -3,6 +3,7 @@
 
 #include "attendeewidget.h"
 #include "callnumbervalidator.h"
+#include "foldbutton.h"
 #include "kelvoaddresslabel.h"
 #include "masterwidget.h"
 #include "passworddialog.h"
@@ -77,7 +78,7 @@ class TestPanels : public QObject
     Q_OBJECT
 
 private slots:
-    void foldingFollowsFeatureBox()
+    void foldingFollowsOptionsButton()
     {
         AttendeeRow row(7);
         QCOMPARE(row.child<QLabel>("attendeeLabel")->text(), QStringLiteral("Teilnehmer 7"));
@@ -90,35 +91,38 @@ private slots:
         QVERIFY(row.child("callBox")->isVisible());
         QVERIFY(!row.optionsShown());
 
-        row.child("featureBox")->click();
+        auto *button = row.child<FoldButton>("optionsButton");
+        button->click();
         row.settle();
         QVERIFY(row.rowHeight() > folded);
         QCOMPARE(row.panel->height(), row.rowHeight());
-        for (const char *name : { "signalBox", "priorityBox", "nightBox", "callBox" }) {
+        for (const char *name :
+            { "signalBox", "priorityBox", "nightBox", "callBox", "featureBox" }) {
             QCheckBox *box = row.child(name);
             QVERIFY2(
                 box->visibleRegion().boundingRect().height() >= box->sizeHint().height(), name);
         }
 
-        row.child("featureBox")->click();
+        button->click();
         row.settle();
         QCOMPARE(row.rowHeight(), folded);
         QVERIFY(!row.optionsShown());
 
-        // Options a file or the adapter sets stay in sight while folded away.
-        const auto summary = [&] { return row.child<QLabel>("summaryLabel")->text(); };
-        QCOMPARE(summary(), QString());
-        row.panel->showEntry({ {}, {}, {}, 0x0D });
+        // The ticked options in the button, or their number where a row has
+        // no room for their names.
+        const auto summary = [&] { return QStringList { button->text(), button->briefSummary() }; };
+        QCOMPARE(summary(), QStringList({ "keine", "keine" }));
+        row.panel->showEntry({ {}, {}, {}, 0x2D });
         // Only a file or the adapter sets the signalling flag, never the user.
         QVERIFY(row.child("signalBox")->isChecked() && !row.child("signalBox")->isEnabled());
         QCOMPARE(summary(),
-            QStringLiteral(
-                "Optionen: Rufsignalisierung AUS, Auf Master umleiten, Rufweiterschaltung"));
-        row.child("featureBox")->click();
-        QCOMPARE(summary(), QString());
+            QStringList({ "Rufsignalisierung AUS, Auf Master umleiten, Rufweiterschaltung, "
+                          "Erweiterte Funktionen (Teilnehmer Passwort) Freischalten",
+                "4 Optionen" }));
         row.child("callBox")->click();
         row.child("featureBox")->click();
-        QCOMPARE(summary(), QStringLiteral("Optionen: Rufsignalisierung AUS, Auf Master umleiten"));
+        QCOMPARE(
+            summary(), QStringList({ "Rufsignalisierung AUS, Auf Master umleiten", "2 Optionen" }));
     }
 
     void typedAddressMovesSwitches_data()
@@ -152,7 +156,8 @@ private slots:
     {
         AttendeeRow row(3);
         KelvoAddressLabel *label = row.switches();
-        QVERIFY(label->cellSize().height() >= 18); // three times what the row once gave
+        // Three times the 34 x 18 pixels a row once gave them.
+        QVERIFY(label->width() * label->height() >= 3 * 34 * 18);
 
         // Each switch of the number to the middle row: 27, which cannot be typed.
         for (const Qt::Key key :
@@ -202,13 +207,15 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption"); // the label a reader names it by, if any
+        QTest::addColumn<QString>("tip"); // the limit a call number's tooltip names
         // clang-format off
-        QTest::newRow("de 4 numberEdit2") << "de" << 4 << "numberEdit2" << "Teilnehmer 4, Rufnummer 2" << "Rufnummer 2";
-        QTest::newRow("de 0 numberEdit1") << "de" << 0 << "numberEdit1" << "Master, Rufnummer 1" << "Rufnummer 1";
-        QTest::newRow("en 0 callBox") << "en" << 0 << "callBox" << "Master, Call forwarding" << "";
-        QTest::newRow("en 9 addressEdit") << "en" << 9 << "addressEdit" << "Attendee 9, Bus address" << "Bus address";
-        QTest::newRow("en 9 addressLabel") << "en" << 9 << "addressLabel" << "Attendee 9, DIP switches" << "";
-        QTest::newRow("de 1 featureBox") << "de" << 1 << "featureBox" << "Teilnehmer 1, Erweiterte Funktionen (Teilnehmer Passwort) Freischalten" << "";
+        QTest::newRow("de 4 numberEdit2") << "de" << 4 << "numberEdit2" << "Teilnehmer 4, Rufnummer 2" << "Rufnummer 2" << "Bis zu 22 Ziffern";
+        QTest::newRow("en 0 numberEdit1") << "en" << 0 << "numberEdit1" << "Master, Call number 1" << "Call number 1" << "Up to 4 digits";
+        QTest::newRow("en 0 callBox") << "en" << 0 << "callBox" << "Master, Call forwarding" << "" << "";
+        QTest::newRow("en 9 addressEdit") << "en" << 9 << "addressEdit" << "Attendee 9, Bus address" << "Bus address" << "";
+        QTest::newRow("en 9 addressLabel") << "en" << 9 << "addressLabel" << "Attendee 9, DIP switches" << "" << "";
+        QTest::newRow("de 1 featureBox") << "de" << 1 << "featureBox" << "Teilnehmer 1, Erweiterte Funktionen (Teilnehmer Passwort) Freischalten" << "" << "";
+        QTest::newRow("de 2 optionsButton") << "de" << 2 << "optionsButton" << "Teilnehmer 2, Optionen" << "" << "";
         // clang-format on
     }
 
@@ -220,6 +227,7 @@ private slots:
         QFETCH(QString, field);
         QFETCH(QString, name);
         QFETCH(QString, caption);
+        QFETCH(QString, tip);
 
         const std::unique_ptr<QWidget> panel(entry == 0 ? static_cast<QWidget *>(new MasterWidget)
                                                         : new AttendeeWidget(entry, nullptr));
@@ -239,10 +247,11 @@ private slots:
             = QAccessible::queryAccessibleInterface(widget)->relations(QAccessible::Label);
         QCOMPARE(
             labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name), caption);
+        QVERIFY(tip.isEmpty() || widget->toolTip() == tip);
         // Every field and box of the panel names its entry.
         const QString entryName = name.section(", ", 0, 0) + ", ";
         for (QWidget *w : panel->findChildren<QWidget *>()) {
-            if (w->inherits("QLineEdit") || w->inherits("QCheckBox")
+            if (w->inherits("QLineEdit") || w->inherits("QAbstractButton")
                 || w->inherits("KelvoAddressLabel"))
                 QVERIFY2(nameOf(w).startsWith(entryName), qPrintable(w->objectName()));
         }

@@ -7,10 +7,12 @@
 
 namespace {
 
-// The switches at their smallest, as a row of the roster has them at the
-// window's default size: three times the area of the 34 x 18 pixels they once
-// had, so that the levers can be read and hit. Taller rows make them larger.
-const QSize SmallestSwitches(60, 32);
+// The switches at their smallest, in a window at its smallest, where the ten
+// rows still fit. Their column is as wide as at the window's default size,
+// where the rows give them the height to fill it: 60 x 36, more than three
+// times the area of the 34 x 18 pixels they once had, so that the levers can
+// be read and hit. Taller rows make them larger still.
+const QSize SmallestSwitches(60, 27);
 
 } // namespace
 

@@ -17,7 +17,7 @@ constexpr int LinesPerBlock = 20;
 // That move costs the same however many go, so lines go a few hundred at once.
 constexpr int LinesDroppedAtOnce = 500;
 // However small the window, the pane shows this many lines of the adapter's.
-constexpr int MinimumShownLines = 6;
+constexpr int MinimumShownLines = 4;
 
 } // namespace
 

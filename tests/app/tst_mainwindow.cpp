@@ -226,6 +226,8 @@ private slots:
         const auto back = qScopeGuard([&] { QDir::setCurrent(previous); });
 
         MainWindow window;
+        // The catalogues took effect once their language change event came.
+        QCoreApplication::processEvents();
         QVERIFY(!child<QPushButton>(window, "buttonTransmit")->icon().isNull());
         Configuration values;
         values.entries[7] = { QStringLiteral("1234"), QString(), QStringLiteral("12B"), 0x01 };
